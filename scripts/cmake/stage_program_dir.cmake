@@ -1,0 +1,11 @@
+# Copies the shipped data into the program directory.
+file(MAKE_DIRECTORY ${DEST})
+if(NOT EXISTS ${DEST}/config.ini)
+  file(COPY ${SRC}/data/config.ini DESTINATION ${DEST})
+endif()
+if(EXISTS ${SRC}/skins)
+  file(COPY ${SRC}/skins DESTINATION ${DEST})
+endif()
+if(NOT EXISTS ${DEST}/Macro.dat AND EXISTS ${SRC}/skins/defMacro.dat)
+  configure_file(${SRC}/skins/defMacro.dat ${DEST}/Macro.dat COPYONLY)
+endif()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace torvane::cli {
+
+// What every command gets: the words after the command's name, and the program directory.
+struct CommandContext {
+    std::vector<std::string> args;
+    std::filesystem::path programDirectory;
+};
+
+// torvane-ctl profile show --config FILE --profile N [--factory]
+int runProfileCommand(const CommandContext& context);
+
+}  // namespace torvane::cli
