@@ -32,8 +32,12 @@ const QColor kPressBottom(0x07, 0x3a, 0x4a);
 const QColor kPressBorder(0x6c, 0xf2, 0xff);
 const QColor kAmber(0xff, 0xa8, 0x1e);
 
-QRectF toRect(const Element& e) { return QRectF(e.x, e.y, e.width, e.height); }
-QRect toQRect(const Element& e) { return QRect(e.x, e.y, e.width, e.height); }
+QRectF toRect(const Element& e) {
+    return QRectF(e.x, e.y, e.width, e.height);
+}
+QRect toQRect(const Element& e) {
+    return QRect(e.x, e.y, e.width, e.height);
+}
 
 QPainterPath chamfered(const QRectF& r, qreal cut) {
     QPainterPath path;
@@ -69,39 +73,39 @@ void drawPlate(QPainter& p, const QRectF& outer, State state, bool chamfer = tru
     QColor border;
     if (primary) {
         switch (state) {
-        case State::Normal:
-            g.setColorAt(0, QColor(0xd0, 0x36, 0x1a));
-            g.setColorAt(1, QColor(0x9c, 0x22, 0x10));
-            border = QColor(0xff, 0x6a, 0x3c);
-            break;
-        case State::Over:
-            g.setColorAt(0, QColor(0xff, 0x55, 0x2a));
-            g.setColorAt(1, QColor(0xd2, 0x34, 0x16));
-            border = QColor(0xff, 0xc2, 0x9a);
-            break;
-        case State::Down:
-            g.setColorAt(0, QColor(0x6e, 0x18, 0x0b));
-            g.setColorAt(1, QColor(0x8c, 0x20, 0x0f));
-            border = QColor(0xff, 0x8a, 0x5a);
-            break;
+            case State::Normal:
+                g.setColorAt(0, QColor(0xd0, 0x36, 0x1a));
+                g.setColorAt(1, QColor(0x9c, 0x22, 0x10));
+                border = QColor(0xff, 0x6a, 0x3c);
+                break;
+            case State::Over:
+                g.setColorAt(0, QColor(0xff, 0x55, 0x2a));
+                g.setColorAt(1, QColor(0xd2, 0x34, 0x16));
+                border = QColor(0xff, 0xc2, 0x9a);
+                break;
+            case State::Down:
+                g.setColorAt(0, QColor(0x6e, 0x18, 0x0b));
+                g.setColorAt(1, QColor(0x8c, 0x20, 0x0f));
+                border = QColor(0xff, 0x8a, 0x5a);
+                break;
         }
     } else {
         switch (state) {
-        case State::Normal:
-            g.setColorAt(0, QColor(0x2b, 0x2f, 0x39));
-            g.setColorAt(1, QColor(0x1e, 0x21, 0x29));
-            border = QColor(0x3d, 0x43, 0x50);
-            break;
-        case State::Over:
-            g.setColorAt(0, QColor(0x2c, 0x39, 0x4a));
-            g.setColorAt(1, QColor(0x20, 0x29, 0x36));
-            border = kGlow;
-            break;
-        case State::Down:
-            g.setColorAt(0, kPressBottom);
-            g.setColorAt(1, kPressTop);
-            border = kPressBorder;
-            break;
+            case State::Normal:
+                g.setColorAt(0, QColor(0x2b, 0x2f, 0x39));
+                g.setColorAt(1, QColor(0x1e, 0x21, 0x29));
+                border = QColor(0x3d, 0x43, 0x50);
+                break;
+            case State::Over:
+                g.setColorAt(0, QColor(0x2c, 0x39, 0x4a));
+                g.setColorAt(1, QColor(0x20, 0x29, 0x36));
+                border = kGlow;
+                break;
+            case State::Down:
+                g.setColorAt(0, kPressBottom);
+                g.setColorAt(1, kPressTop);
+                border = kPressBorder;
+                break;
         }
     }
     p.fillPath(path, g);
@@ -147,7 +151,8 @@ void drawPanel(QPainter& p, const QRectF& r) {
     // Corner brackets in the brand colour.
     p.setPen(QPen(kBrand, 2, Qt::SolidLine, Qt::FlatCap));
     const qreal l = 12;
-    p.drawPolyline(QPolygonF() << QPointF(r.left() + 1, r.top() + l) << QPointF(r.left() + 1, r.top() + 1)
+    p.drawPolyline(QPolygonF() << QPointF(r.left() + 1, r.top() + l)
+                               << QPointF(r.left() + 1, r.top() + 1)
                                << QPointF(r.left() + l, r.top() + 1));
     p.drawPolyline(QPolygonF() << QPointF(r.right() - 1, r.bottom() - l)
                                << QPointF(r.right() - 1, r.bottom() - 1)
@@ -197,11 +202,16 @@ void drawChevron(QPainter& p, QPointF c, qreal size, const QColor& colour, bool 
 
 QColor ledColour(LedColour c) {
     switch (c) {
-    case LedColour::Pink: return QColor(0xff, 0x4f, 0xb0);
-    case LedColour::Red: return QColor(0xff, 0x2a, 0x2a);
-    case LedColour::Purple: return QColor(0xa0, 0x4d, 0xff);
-    case LedColour::Blue: return QColor(0x2a, 0x8c, 0xff);
-    case LedColour::Dark: return QColor(0x2c, 0x2f, 0x36);
+        case LedColour::Pink:
+            return QColor(0xff, 0x4f, 0xb0);
+        case LedColour::Red:
+            return QColor(0xff, 0x2a, 0x2a);
+        case LedColour::Purple:
+            return QColor(0xa0, 0x4d, 0xff);
+        case LedColour::Blue:
+            return QColor(0x2a, 0x8c, 0xff);
+        case LedColour::Dark:
+            return QColor(0x2c, 0x2f, 0x36);
     }
     return Qt::black;
 }
@@ -218,8 +228,8 @@ void drawMouse(QPainter& p, const QRectF& r, const QColor& led, bool lit) {
                  r.left() + w * 0.5, r.bottom());
     body.cubicTo(r.left() + w * 0.3, r.bottom(), r.left() + w * 0.08, r.top() + h * 0.92,
                  r.left() + w * 0.04, r.top() + h * 0.62);
-    body.cubicTo(r.left(), r.top() + h * 0.35, r.left() + w * 0.02, r.top(),
-                 r.left() + w * 0.5, r.top());
+    body.cubicTo(r.left(), r.top() + h * 0.35, r.left() + w * 0.02, r.top(), r.left() + w * 0.5,
+                 r.top());
     if (lit) {
         QRadialGradient halo(r.center(), std::max(w, h) * 0.85);
         QColor a = led;
@@ -277,13 +287,16 @@ void drawMouse(QPainter& p, const QRectF& r, const QColor& led, bool lit) {
 
 void drawCheck(QPainter& p, const QRectF& r) {
     p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF() << QPointF(r.left() + r.width() * 0.24, r.top() + r.height() * 0.52)
-                               << QPointF(r.left() + r.width() * 0.43, r.top() + r.height() * 0.72)
-                               << QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.30));
+    p.drawPolyline(
+        QPolygonF() << QPointF(r.left() + r.width() * 0.24, r.top() + r.height() * 0.52)
+                    << QPointF(r.left() + r.width() * 0.43, r.top() + r.height() * 0.72)
+                    << QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.30));
 }
 
 void drawLamp(QPainter& p, QPointF c, qreal radius, State state, const QColor& on) {
-    QColor fill = state == State::Down ? on : (state == State::Over ? on.darker(260) : QColor(0x2b, 0x2f, 0x38));
+    QColor fill = state == State::Down
+                      ? on
+                      : (state == State::Over ? on.darker(260) : QColor(0x2b, 0x2f, 0x38));
     if (state == State::Down) {
         QRadialGradient g(c, radius * 2.2);
         QColor a = on;
@@ -312,28 +325,28 @@ void drawStop(QPainter& p, const QRectF& r, State state) {
     const QPointF c = r.center();
     p.setPen(Qt::NoPen);
     switch (state) {
-    case State::Normal:
-        p.setBrush(kTick);
-        p.drawEllipse(c, 3.0, 3.0);
-        break;
-    case State::Over: {
-        QRadialGradient g(c, 10);
-        QColor a = kGlow;
-        a.setAlpha(150);
-        g.setColorAt(0, a);
-        a.setAlpha(0);
-        g.setColorAt(1, a);
-        p.setBrush(g);
-        p.drawEllipse(c, 10.0, 10.0);
-        p.setBrush(kGlow);
-        p.drawEllipse(c, 4.5, 4.5);
-        break;
-    }
-    case State::Down:
-        p.setBrush(kPressTop);
-        p.setPen(QPen(kPressBorder, 1.2));
-        p.drawEllipse(c, 6.0, 6.0);
-        break;
+        case State::Normal:
+            p.setBrush(kTick);
+            p.drawEllipse(c, 3.0, 3.0);
+            break;
+        case State::Over: {
+            QRadialGradient g(c, 10);
+            QColor a = kGlow;
+            a.setAlpha(150);
+            g.setColorAt(0, a);
+            a.setAlpha(0);
+            g.setColorAt(1, a);
+            p.setBrush(g);
+            p.drawEllipse(c, 10.0, 10.0);
+            p.setBrush(kGlow);
+            p.drawEllipse(c, 4.5, 4.5);
+            break;
+        }
+        case State::Down:
+            p.setBrush(kPressTop);
+            p.setPen(QPen(kPressBorder, 1.2));
+            p.drawEllipse(c, 6.0, 6.0);
+            break;
     }
     p.setBrush(Qt::NoBrush);
 }
@@ -384,8 +397,10 @@ void drawPressIndicator(QPainter& p, const QRectF& r, State state) {
     p.setPen(QPen(line, 1.6, Qt::SolidLine, Qt::RoundCap));
     const qreal ax = r.left() + 3;
     p.drawLine(QPointF(ax, r.center().y()), QPointF(body.left() - 3, r.center().y()));
-    p.drawLine(QPointF(body.left() - 6, r.center().y() - 3), QPointF(body.left() - 3, r.center().y()));
-    p.drawLine(QPointF(body.left() - 6, r.center().y() + 3), QPointF(body.left() - 3, r.center().y()));
+    p.drawLine(QPointF(body.left() - 6, r.center().y() - 3),
+               QPointF(body.left() - 3, r.center().y()));
+    p.drawLine(QPointF(body.left() - 6, r.center().y() + 3),
+               QPointF(body.left() - 3, r.center().y()));
 }
 
 void drawTab(QPainter& p, const QRectF& outer, State state) {
@@ -397,31 +412,31 @@ void drawTab(QPainter& p, const QRectF& outer, State state) {
     shape.lineTo(r.left(), r.bottom());
     shape.closeSubpath();
     switch (state) {
-    case State::Normal:
-        p.fillPath(shape, QColor(0x17, 0x1a, 0x21));
-        p.setPen(QPen(kPanelBorder, 1));
-        p.drawPath(shape);
-        break;
-    case State::Over: {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, QColor(0x1c, 0x24, 0x30));
-        g.setColorAt(1, QColor(0x24, 0x33, 0x44));
-        p.fillPath(shape, g);
-        p.setPen(QPen(kGlow, 1.2));
-        p.drawPath(shape);
-        p.fillRect(QRectF(r.left() + 4, r.bottom() - 3, r.width() - 14, 3), kGlow);
-        break;
-    }
-    case State::Down: {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, kPressBottom);
-        g.setColorAt(1, kPressTop);
-        p.fillPath(shape, g);
-        p.setPen(QPen(kPressBorder, 1.2));
-        p.drawPath(shape);
-        p.fillRect(QRectF(r.left() + 2, r.bottom() - 3, r.width() - 12, 3), kBrand);
-        break;
-    }
+        case State::Normal:
+            p.fillPath(shape, QColor(0x17, 0x1a, 0x21));
+            p.setPen(QPen(kPanelBorder, 1));
+            p.drawPath(shape);
+            break;
+        case State::Over: {
+            QLinearGradient g(r.topLeft(), r.bottomLeft());
+            g.setColorAt(0, QColor(0x1c, 0x24, 0x30));
+            g.setColorAt(1, QColor(0x24, 0x33, 0x44));
+            p.fillPath(shape, g);
+            p.setPen(QPen(kGlow, 1.2));
+            p.drawPath(shape);
+            p.fillRect(QRectF(r.left() + 4, r.bottom() - 3, r.width() - 14, 3), kGlow);
+            break;
+        }
+        case State::Down: {
+            QLinearGradient g(r.topLeft(), r.bottomLeft());
+            g.setColorAt(0, kPressBottom);
+            g.setColorAt(1, kPressTop);
+            p.fillPath(shape, g);
+            p.setPen(QPen(kPressBorder, 1.2));
+            p.drawPath(shape);
+            p.fillRect(QRectF(r.left() + 2, r.bottom() - 3, r.width() - 12, 3), kBrand);
+            break;
+        }
     }
 }
 
@@ -442,7 +457,8 @@ void drawSpeedBars(QPainter& p, const QRectF& r, int bars, State state) {
     for (int i = 0; i < 3; ++i) {
         const qreal h = 5 + 4 * i;
         const QRectF bar(r.left() + 14 + 6 * i, r.center().y() + 7 - h, 4, h);
-        QColor c = i < bars ? (state == State::Down ? kPressBorder : kGlow) : QColor(0x3a, 0x3f, 0x4a);
+        QColor c =
+            i < bars ? (state == State::Down ? kPressBorder : kGlow) : QColor(0x3a, 0x3f, 0x4a);
         if (state == State::Normal && i < bars) c = kMuted;
         p.fillRect(bar, c);
     }
@@ -454,32 +470,33 @@ void drawModeIcon(QPainter& p, const QRectF& r, int mode, State state) {
     p.setPen(QPen(col, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     switch (mode) {
-    case 0: {  // breathing: a soft wave
-        QPainterPath wave;
-        wave.moveTo(c.x() - 9, c.y());
-        wave.cubicTo(c.x() - 5, c.y() - 9, c.x() - 1, c.y() - 9, c.x(), c.y());
-        wave.cubicTo(c.x() + 1, c.y() + 9, c.x() + 5, c.y() + 9, c.x() + 9, c.y());
-        p.drawPath(wave);
-        break;
-    }
-    case 1:  // fast: a lightning bolt
-        p.drawPolyline(QPolygonF() << QPointF(c.x() + 3, c.y() - 9) << QPointF(c.x() - 4, c.y() + 1)
-                                   << QPointF(c.x() + 3, c.y() + 1) << QPointF(c.x() - 3, c.y() + 9));
-        break;
-    case 2:  // steady: a lit bulb
-        p.setBrush(col);
-        p.drawEllipse(c, 4.5, 4.5);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 8; ++i) {
-            const double a = i * 3.14159265 / 4;
-            p.drawLine(QPointF(c.x() + 7 * std::cos(a), c.y() + 7 * std::sin(a)),
-                       QPointF(c.x() + 9.5 * std::cos(a), c.y() + 9.5 * std::sin(a)));
+        case 0: {  // breathing: a soft wave
+            QPainterPath wave;
+            wave.moveTo(c.x() - 9, c.y());
+            wave.cubicTo(c.x() - 5, c.y() - 9, c.x() - 1, c.y() - 9, c.x(), c.y());
+            wave.cubicTo(c.x() + 1, c.y() + 9, c.x() + 5, c.y() + 9, c.x() + 9, c.y());
+            p.drawPath(wave);
+            break;
         }
-        break;
-    default:  // off: a power symbol
-        p.drawArc(QRectF(c.x() - 8, c.y() - 7, 16, 16), 120 * 16, 300 * 16);
-        p.drawLine(QPointF(c.x(), c.y() - 9), QPointF(c.x(), c.y() - 1));
-        break;
+        case 1:  // fast: a lightning bolt
+            p.drawPolyline(QPolygonF()
+                           << QPointF(c.x() + 3, c.y() - 9) << QPointF(c.x() - 4, c.y() + 1)
+                           << QPointF(c.x() + 3, c.y() + 1) << QPointF(c.x() - 3, c.y() + 9));
+            break;
+        case 2:  // steady: a lit bulb
+            p.setBrush(col);
+            p.drawEllipse(c, 4.5, 4.5);
+            p.setBrush(Qt::NoBrush);
+            for (int i = 0; i < 8; ++i) {
+                const double a = i * 3.14159265 / 4;
+                p.drawLine(QPointF(c.x() + 7 * std::cos(a), c.y() + 7 * std::sin(a)),
+                           QPointF(c.x() + 9.5 * std::cos(a), c.y() + 9.5 * std::sin(a)));
+            }
+            break;
+        default:  // off: a power symbol
+            p.drawArc(QRectF(c.x() - 8, c.y() - 7, 16, 16), 120 * 16, 300 * 16);
+            p.drawLine(QPointF(c.x(), c.y() - 9), QPointF(c.x(), c.y() - 1));
+            break;
     }
 }
 
@@ -491,134 +508,140 @@ void drawElement(QPainter& p, const Element& e, State state, LedColour swatch) {
     p.setClipRect(toQRect(e));
     p.setRenderHint(QPainter::Antialiasing, true);
     switch (e.kind) {
-    case Kind::Unused:
-    case Kind::Label:
-        break;
-    case Kind::Button:
-        drawPlate(p, r, state);
-        break;
-    case Kind::PrimaryButton:
-        drawPlate(p, r, state, true, true);
-        break;
-    case Kind::Tab:
-        drawTab(p, r, state);
-        break;
-    case Kind::MinimiseIcon:
-        drawIconButton(p, r, state, false);
-        break;
-    case Kind::HideIcon:
-        drawIconButton(p, r, state, true);
-        break;
-    case Kind::StatusLine: {
-        drawInset(p, r);
-        // A pulse line at the left: the driver's heartbeat.
-        p.setPen(QPen(kGlow, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal y = r.center().y();
-        const qreal x = r.left() + 10;
-        p.drawPolyline(QPolygonF() << QPointF(x, y) << QPointF(x + 6, y) << QPointF(x + 9, y - 7)
-                                   << QPointF(x + 13, y + 7) << QPointF(x + 16, y)
-                                   << QPointF(x + 24, y));
-        break;
-    }
-    case Kind::FunctionBox:
-        drawPlate(p, r, state, false);
-        drawChevron(p, QPointF(r.right() - 14, r.center().y()), 4,
-                    state == State::Normal ? kMuted : Qt::white, false);
-        p.setPen(QPen(QColor(255, 255, 255, 25), 1));
-        p.drawLine(QPointF(r.right() - 28, r.top() + 8), QPointF(r.right() - 28, r.bottom() - 8));
-        break;
-    case Kind::SlotLabel:
-        break;
-    case Kind::Header:
-        drawHeader(p, r);
-        break;
-    case Kind::Checkbox: {
-        const QRectF box(r.center().x() - 9, r.center().y() - 9, 18, 18);
-        const QPainterPath path = rounded(box, 3);
-        if (state == State::Down) {
-            QLinearGradient g(box.topLeft(), box.bottomLeft());
-            g.setColorAt(0, kPressTop.lighter(130));
-            g.setColorAt(1, kPressBottom);
-            p.fillPath(path, g);
-            p.setPen(QPen(kPressBorder, 1.2));
-            p.drawPath(path);
-            drawCheck(p, box);
-        } else {
-            p.fillPath(path, QColor(0x10, 0x12, 0x17));
-            if (state == State::Over) {
+        case Kind::Unused:
+        case Kind::Label:
+            break;
+        case Kind::Button:
+            drawPlate(p, r, state);
+            break;
+        case Kind::PrimaryButton:
+            drawPlate(p, r, state, true, true);
+            break;
+        case Kind::Tab:
+            drawTab(p, r, state);
+            break;
+        case Kind::MinimiseIcon:
+            drawIconButton(p, r, state, false);
+            break;
+        case Kind::HideIcon:
+            drawIconButton(p, r, state, true);
+            break;
+        case Kind::StatusLine: {
+            drawInset(p, r);
+            // A pulse line at the left: the driver's heartbeat.
+            p.setPen(QPen(kGlow, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const qreal y = r.center().y();
+            const qreal x = r.left() + 10;
+            p.drawPolyline(QPolygonF()
+                           << QPointF(x, y) << QPointF(x + 6, y) << QPointF(x + 9, y - 7)
+                           << QPointF(x + 13, y + 7) << QPointF(x + 16, y) << QPointF(x + 24, y));
+            break;
+        }
+        case Kind::FunctionBox:
+            drawPlate(p, r, state, false);
+            drawChevron(p, QPointF(r.right() - 14, r.center().y()), 4,
+                        state == State::Normal ? kMuted : Qt::white, false);
+            p.setPen(QPen(QColor(255, 255, 255, 25), 1));
+            p.drawLine(QPointF(r.right() - 28, r.top() + 8),
+                       QPointF(r.right() - 28, r.bottom() - 8));
+            break;
+        case Kind::SlotLabel:
+            break;
+        case Kind::Header:
+            drawHeader(p, r);
+            break;
+        case Kind::Checkbox: {
+            const QRectF box(r.center().x() - 9, r.center().y() - 9, 18, 18);
+            const QPainterPath path = rounded(box, 3);
+            if (state == State::Down) {
+                QLinearGradient g(box.topLeft(), box.bottomLeft());
+                g.setColorAt(0, kPressTop.lighter(130));
+                g.setColorAt(1, kPressBottom);
+                p.fillPath(path, g);
+                p.setPen(QPen(kPressBorder, 1.2));
+                p.drawPath(path);
+                drawCheck(p, box);
+            } else {
+                p.fillPath(path, QColor(0x10, 0x12, 0x17));
+                if (state == State::Over) {
+                    QColor halo = kGlow;
+                    halo.setAlpha(70);
+                    p.setPen(QPen(halo, 4));
+                    p.drawPath(path);
+                }
+                p.setPen(QPen(state == State::Over ? kGlow : QColor(0x4a, 0x50, 0x5d), 1.2));
+                p.drawPath(path);
+            }
+            break;
+        }
+        case Kind::StageChoice:
+            drawPlate(p, r, state);
+            drawText(p, r, QString::fromUtf8(e.pictureText.c_str()),
+                     state == State::Normal ? QColor(0xd8, 0xdd, 0xe6) : Qt::white,
+                     pictureFont(13));
+            break;
+        case Kind::StageLed:
+            drawLamp(p, r.center(), 4.5, state == State::Over ? State::Normal : state, kGlow);
+            break;
+        case Kind::PressIndicator:
+            drawPressIndicator(p, r, state);
+            break;
+        case Kind::DpiStop:
+            drawStop(p, r, state);
+            break;
+        case Kind::Toggle:
+            drawPlate(p, r, state);
+            drawLamp(p, QPointF(r.left() + 16, r.center().y()), 4, state, QColor(0x4c, 0xff, 0x9a));
+            break;
+        case Kind::RecordButton:
+            drawPlate(p, r, state);
+            drawLamp(p, QPointF(r.left() + 22, r.center().y()), 6,
+                     state == State::Normal ? State::Over : state, QColor(0xff, 0x30, 0x30));
+            break;
+        case Kind::SpeedChoice:
+            drawPlate(p, r, state);
+            drawSpeedBars(p, r, e.index - 7, state);
+            break;
+        case Kind::HoverTile: {
+            const QPainterPath path = rounded(r.adjusted(1, 1, -1, -1), 4);
+            p.fillPath(path, QColor(0x13, 0x15, 0x1b));
+            if (state != State::Normal) {
                 QColor halo = kGlow;
-                halo.setAlpha(70);
-                p.setPen(QPen(halo, 4));
-                p.drawPath(path);
+                for (int i = 3; i >= 1; --i) {
+                    halo.setAlpha(24 * i);
+                    p.setPen(QPen(halo, 2.0 * (4 - i) + 1));
+                    p.drawPath(path);
+                }
             }
-            p.setPen(QPen(state == State::Over ? kGlow : QColor(0x4a, 0x50, 0x5d), 1.2));
+            p.setPen(QPen(state == State::Normal ? kPanelBorder : kGlow, 1));
             p.drawPath(path);
-        }
-        break;
-    }
-    case Kind::StageChoice:
-        drawPlate(p, r, state);
-        drawText(p, r, QString::fromUtf8(e.pictureText.c_str()),
-                 state == State::Normal ? QColor(0xd8, 0xdd, 0xe6) : Qt::white, pictureFont(13));
-        break;
-    case Kind::StageLed:
-        drawLamp(p, r.center(), 4.5, state == State::Over ? State::Normal : state, kGlow);
-        break;
-    case Kind::PressIndicator:
-        drawPressIndicator(p, r, state);
-        break;
-    case Kind::DpiStop:
-        drawStop(p, r, state);
-        break;
-    case Kind::Toggle:
-        drawPlate(p, r, state);
-        drawLamp(p, QPointF(r.left() + 16, r.center().y()), 4, state, QColor(0x4c, 0xff, 0x9a));
-        break;
-    case Kind::RecordButton:
-        drawPlate(p, r, state);
-        drawLamp(p, QPointF(r.left() + 22, r.center().y()), 6,
-                 state == State::Normal ? State::Over : state, QColor(0xff, 0x30, 0x30));
-        break;
-    case Kind::SpeedChoice:
-        drawPlate(p, r, state);
-        drawSpeedBars(p, r, e.index - 7, state);
-        break;
-    case Kind::HoverTile: {
-        const QPainterPath path = rounded(r.adjusted(1, 1, -1, -1), 4);
-        p.fillPath(path, QColor(0x13, 0x15, 0x1b));
-        if (state != State::Normal) {
-            QColor halo = kGlow;
-            for (int i = 3; i >= 1; --i) {
-                halo.setAlpha(24 * i);
-                p.setPen(QPen(halo, 2.0 * (4 - i) + 1));
-                p.drawPath(path);
+            if (e.label == "mouse_tile") {
+                drawMouse(p, QRectF(r.center().x() - 24, r.top() + 12, 48, r.height() - 24),
+                          state == State::Normal ? QColor(0xff, 0x45, 0x22) : kGlow,
+                          state != State::Normal);
             }
+            break;
         }
-        p.setPen(QPen(state == State::Normal ? kPanelBorder : kGlow, 1));
-        p.drawPath(path);
-        if (e.label == "mouse_tile") {
-            drawMouse(p, QRectF(r.center().x() - 24, r.top() + 12, 48, r.height() - 24),
-                      state == State::Normal ? QColor(0xff, 0x45, 0x22) : kGlow, state != State::Normal);
+        case Kind::Swatch: {
+            drawInset(p, r, QColor(0x0c, 0x0d, 0x11));
+            // A faint grid behind the mouse.
+            p.setPen(QPen(QColor(255, 255, 255, 10), 1));
+            for (qreal x = r.left() + 20; x < r.right(); x += 20)
+                p.drawLine(QPointF(x, r.top() + 1), QPointF(x, r.bottom() - 1));
+            for (qreal y = r.top() + 20; y < r.bottom(); y += 20)
+                p.drawLine(QPointF(r.left() + 1, y), QPointF(r.right() - 1, y));
+            const bool lit = swatch != LedColour::Dark;
+            drawMouse(p, QRectF(r.center().x() - 85, r.top() + 40, 170, r.height() - 80),
+                      ledColour(swatch), lit);
+            break;
         }
-        break;
-    }
-    case Kind::Swatch: {
-        drawInset(p, r, QColor(0x0c, 0x0d, 0x11));
-        // A faint grid behind the mouse.
-        p.setPen(QPen(QColor(255, 255, 255, 10), 1));
-        for (qreal x = r.left() + 20; x < r.right(); x += 20) p.drawLine(QPointF(x, r.top() + 1), QPointF(x, r.bottom() - 1));
-        for (qreal y = r.top() + 20; y < r.bottom(); y += 20) p.drawLine(QPointF(r.left() + 1, y), QPointF(r.right() - 1, y));
-        const bool lit = swatch != LedColour::Dark;
-        drawMouse(p, QRectF(r.center().x() - 85, r.top() + 40, 170, r.height() - 80), ledColour(swatch), lit);
-        break;
-    }
-    case Kind::ModeChoice:
-        drawPlate(p, r, state);
-        drawModeIcon(p, r, e.index, state);
-        break;
-    case Kind::ValueDisplay:
-        drawInset(p, r);
-        break;
+        case Kind::ModeChoice:
+            drawPlate(p, r, state);
+            drawModeIcon(p, r, e.index, state);
+            break;
+        case Kind::ValueDisplay:
+            drawInset(p, r);
+            break;
     }
     p.restore();
 }
@@ -681,11 +704,13 @@ void drawChrome(QPainter& p, const Design& d) {
     drawPanel(p, QRectF(16, 84, 132, 484));
     QFont small = pictureFont(10, true);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    drawText(p, QRectF(28, 92, 108, 18), QStringLiteral("PROFILE"), kDim, small, Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(p, QRectF(28, 92, 108, 18), QStringLiteral("PROFILE"), kDim, small,
+             Qt::AlignLeft | Qt::AlignVCenter);
     p.fillRect(QRectF(28, 380, 108, 1), kPanelBorder);
     drawText(p, QRectF(28, 520, 108, 40), QStringLiteral("DPI · LED · MACRO"), kDim, pictureFont(9),
              Qt::AlignCenter);
-    drawText(p, QRectF(28, 590, 124, 28), QStringLiteral("DRIVER"), kDim, small, Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(p, QRectF(28, 590, 124, 28), QStringLiteral("DRIVER"), kDim, small,
+             Qt::AlignLeft | Qt::AlignVCenter);
     // The window's edge: a brand stroke just inside the outline.
     p.setPen(QPen(kBrand, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
@@ -750,8 +775,11 @@ QImage mainPage(const Design& d, State state) {
         p.setPen(QPen(kPanelBorder, 1));
         p.drawPath(chamfered(plate.adjusted(0.5, 0.5, -0.5, -0.5), 5));
         p.fillRect(QRectF(plate.left() + 1, plate.top() + 8, 2, plate.height() - 16), kBrand);
-        drawText(p, plate, QStringLiteral("按键%1").arg(i + 1), QColor(0xd8, 0xdd, 0xe6), pictureFont(13));
-        if (i < 6) p.fillRect(QRectF(176, kSlotTop + kSlotPitch * i + 48, 268, 1), QColor(0x22, 0x26, 0x2e));
+        drawText(p, plate, QStringLiteral("按键%1").arg(i + 1), QColor(0xd8, 0xdd, 0xe6),
+                 pictureFont(13));
+        if (i < 6)
+            p.fillRect(QRectF(176, kSlotTop + kSlotPitch * i + 48, 268, 1),
+                       QColor(0x22, 0x26, 0x2e));
     }
     // DPI stage rows with their track labels.
     for (int k = 0; k < 4; ++k) {
@@ -759,8 +787,9 @@ QImage mainPage(const Design& d, State state) {
         p.fillPath(rounded(QRectF(472, y - 2, 304, 56), 3), kRowBand);
         p.fillRect(QRectF(kStopLeft, y + 7 + kStopHeight / 2 - 2, 5 * kStopWidth, 4), kTrack);
         for (int v = 0; v < 5; ++v) {
-            drawText(p, QRectF(kStopLeft + kStopWidth * stopPosition(v) - 4, y + 38, kStopWidth + 8, 12),
-                     QString::fromLatin1(dpiText(v)), kMuted, pictureFont(10));
+            drawText(
+                p, QRectF(kStopLeft + kStopWidth * stopPosition(v) - 4, y + 38, kStopWidth + 8, 12),
+                QString::fromLatin1(dpiText(v)), kMuted, pictureFont(10));
         }
     }
     p.fillPath(rounded(QRectF(472, 484, 304, 46), 3), kRowBand);
@@ -822,10 +851,13 @@ QImage maskOf(int width, int height, const std::vector<std::pair<int, int>>& out
 }
 }  // namespace
 
-QImage mainMask(const Design& d) { return maskOf(d.windowWidth, d.windowHeight, d.outline); }
+QImage mainMask(const Design& d) {
+    return maskOf(d.windowWidth, d.windowHeight, d.outline);
+}
 
 QImage warningMask(const Design& d) {
-    return maskOf(d.warningWidth, d.warningHeight, d.warningOutline).convertToFormat(QImage::Format_RGB888);
+    return maskOf(d.warningWidth, d.warningHeight, d.warningOutline)
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 QImage warningPicture(const Design& d, State state) {
@@ -835,7 +867,8 @@ QImage warningPicture(const Design& d, State state) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.fillRect(image.rect(), backgroundGradient(d.warningHeight));
     p.setPen(QPen(QColor(255, 255, 255, 7), 1));
-    for (int x = -d.warningHeight; x < d.warningWidth; x += 14) p.drawLine(x, d.warningHeight, x + d.warningHeight, 0);
+    for (int x = -d.warningHeight; x < d.warningWidth; x += 14)
+        p.drawLine(x, d.warningHeight, x + d.warningHeight, 0);
     // Title strip with a warning sign.
     p.fillRect(QRectF(0, 0, d.warningWidth, 34), kHeaderFill);
     p.fillRect(QRectF(0, 33, d.warningWidth, 1), kAmber);
@@ -850,7 +883,8 @@ QImage warningPicture(const Design& d, State state) {
     p.drawPoint(QPointF(30, 24));
     QFont title = pictureFont(12, true);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    drawText(p, QRectF(50, 6, 200, 22), QStringLiteral("WARNING"), kAmber, title, Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(p, QRectF(50, 6, 200, 22), QStringLiteral("WARNING"), kAmber, title,
+             Qt::AlignLeft | Qt::AlignVCenter);
     // Message area.
     const Element& message = d.warning[2];
     drawInset(p, toRect(message), QColor(0x10, 0x12, 0x17));
@@ -881,18 +915,18 @@ QImage menuPicture(const Design& d, bool second, State state) {
         const QRectF face = band.adjusted(1, 1, -1, 0);
         QLinearGradient g(face.topLeft(), face.bottomLeft());
         switch (state) {
-        case State::Normal:
-            g.setColorAt(0, QColor(0x1b, 0x1e, 0x25));
-            g.setColorAt(1, QColor(0x16, 0x18, 0x1e));
-            break;
-        case State::Over:
-            g.setColorAt(0, QColor(0x24, 0x30, 0x3f));
-            g.setColorAt(1, QColor(0x1d, 0x27, 0x33));
-            break;
-        case State::Down:
-            g.setColorAt(0, kPressBottom);
-            g.setColorAt(1, kPressTop);
-            break;
+            case State::Normal:
+                g.setColorAt(0, QColor(0x1b, 0x1e, 0x25));
+                g.setColorAt(1, QColor(0x16, 0x18, 0x1e));
+                break;
+            case State::Over:
+                g.setColorAt(0, QColor(0x24, 0x30, 0x3f));
+                g.setColorAt(1, QColor(0x1d, 0x27, 0x33));
+                break;
+            case State::Down:
+                g.setColorAt(0, kPressBottom);
+                g.setColorAt(1, kPressTop);
+                break;
         }
         p.fillRect(face, g);
         if (state == State::Over) {

@@ -33,7 +33,9 @@ namespace {
 // Files in the skin folder that the builder does not make.
 const std::set<QString> kForeignFiles = {QStringLiteral("defMacro.dat")};
 
-bool keptPixel(QRgb c) { return !(qRed(c) > 100 && qGreen(c) > 100 && qBlue(c) > 100); }
+bool keptPixel(QRgb c) {
+    return !(qRed(c) > 100 && qGreen(c) > 100 && qBlue(c) > 100);
+}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "skin_builder: %s\n", message.c_str());
@@ -68,8 +70,10 @@ std::vector<std::string> checkDesign(const Design& d) {
             return;
         }
         for (int i = 0; i < count; ++i) {
-            if (list[i].index != i) problems.push_back(std::string(name) + ": element out of order");
-            if (list[i].label.find(',') != std::string::npos || list[i].caption.find(',') != std::string::npos)
+            if (list[i].index != i)
+                problems.push_back(std::string(name) + ": element out of order");
+            if (list[i].label.find(',') != std::string::npos ||
+                list[i].caption.find(',') != std::string::npos)
                 problems.push_back(std::string(name) + ": comma in a record field");
         }
     };
@@ -79,7 +83,8 @@ std::vector<std::string> checkDesign(const Design& d) {
     checkOrder(d.warning, 3, "warning");
     if (!problems.empty()) return problems;
 
-    auto disjoint = [&](const std::vector<Element>& a, const std::vector<Element>& b, const char* what) {
+    auto disjoint = [&](const std::vector<Element>& a, const std::vector<Element>& b,
+                        const char* what) {
         for (const Element& x : a) {
             for (const Element& y : b) {
                 if (&a == &b && x.index >= y.index) continue;
@@ -137,7 +142,8 @@ std::vector<std::string> checkInsideShape(const Design& d, const QImage& mask) {
     auto inside = [&](const Element& e) {
         for (int y = e.y; y < e.y + e.height; ++y) {
             for (int x = e.x; x < e.x + e.width; ++x) {
-                if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height() || !keptPixel(mask.pixel(x, y)))
+                if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height() ||
+                    !keptPixel(mask.pixel(x, y)))
                     return false;
             }
         }
@@ -149,7 +155,8 @@ std::vector<std::string> checkInsideShape(const Design& d, const QImage& mask) {
         }
     }
     for (const Rect& r : {d.countEdit, d.nameEdit, d.macroList, d.eventList}) {
-        if (!inside(asElement(r, "control"))) problems.push_back("a control lies outside the window shape");
+        if (!inside(asElement(r, "control")))
+            problems.push_back("a control lies outside the window shape");
     }
     return problems;
 }
@@ -157,7 +164,8 @@ std::vector<std::string> checkInsideShape(const Design& d, const QImage& mask) {
 bool writeText(const QString& path, const std::string& text) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    return file.write(text.data(), static_cast<qint64>(text.size())) ==
+           static_cast<qint64>(text.size());
 }
 
 bool writeJpeg(const QString& path, const QImage& image, int quality = 95) {
@@ -213,7 +221,9 @@ std::vector<std::string> checkLayoutFile(const QString& path, const char* sectio
                         utf8FromUtf16(f[0]) == e.label && parseLeadingInt(f[1]) == e.x &&
                         parseLeadingInt(f[2]) == e.y && parseLeadingInt(f[3]) == e.width &&
                         parseLeadingInt(f[4]) == e.height && utf8FromUtf16(f[5]) == e.caption;
-        if (!ok) problems.push_back(path.toStdString() + ": [" + section + "] " + key + " reads back wrong");
+        if (!ok)
+            problems.push_back(path.toStdString() + ": [" + section + "] " + key +
+                               " reads back wrong");
     }
     return problems;
 }
@@ -284,10 +294,12 @@ int build(const QString& outDir) {
         if (!writeJpeg(at(p.name), p.image)) return fail(std::string("cannot write ") + p.name);
     }
     if (!writeJpeg(at("main_mask.jpg"), mask, 100)) return fail("cannot write main_mask.jpg");
-    if (!maskSurvives(at("main_mask.jpg"), mask)) return fail("main_mask.jpg loses its outline when decoded");
+    if (!maskSurvives(at("main_mask.jpg"), mask))
+        return fail("main_mask.jpg loses its outline when decoded");
     const QImage wmask = warningMask(d);
     if (!wmask.save(at("warning_mask.bmp"), "BMP")) return fail("cannot write warning_mask.bmp");
-    if (!maskSurvives(at("warning_mask.bmp"), wmask)) return fail("warning_mask.bmp does not read back");
+    if (!maskSurvives(at("warning_mask.bmp"), wmask))
+        return fail("warning_mask.bmp does not read back");
 
     const std::pair<const char*, std::string> layouts[] = {
         {"skin_main.ini", mainLayoutText(d)},
@@ -299,15 +311,19 @@ int build(const QString& outDir) {
         if (!writeText(at(name), text)) return fail(std::string("cannot write ") + name);
     }
     std::vector<std::string> problems;
-    auto add = [&](std::vector<std::string> more) { problems.insert(problems.end(), more.begin(), more.end()); };
+    auto add = [&](std::vector<std::string> more) {
+        problems.insert(problems.end(), more.begin(), more.end());
+    };
     add(checkLayoutFile(at("skin_main.ini"), "BUTTONPOS", d.main));
     add(checkFunctionNames(at("skin_main.ini"), d));
     add(checkLayoutFile(at("skin_color.ini"), "BUTTONPOS", d.colour));
     add(checkLayoutFile(at("skin_advance.ini"), "BUTTONPOS", d.advanced));
-    add(checkLayoutFile(at("skin_advance.ini"), "EDIT",
-                        {rectElement(3, "repeat_count", d.countEdit), rectElement(4, "macro_name", d.nameEdit)}));
-    add(checkLayoutFile(at("skin_advance.ini"), "MACRODISPLAY",
-                        {rectElement(1, "macro_list", d.macroList), rectElement(2, "event_list", d.eventList)}));
+    add(checkLayoutFile(
+        at("skin_advance.ini"), "EDIT",
+        {rectElement(3, "repeat_count", d.countEdit), rectElement(4, "macro_name", d.nameEdit)}));
+    add(checkLayoutFile(
+        at("skin_advance.ini"), "MACRODISPLAY",
+        {rectElement(1, "macro_list", d.macroList), rectElement(2, "event_list", d.eventList)}));
     add(checkLayoutFile(at("LBWarning.ini"), "BUTTONPOS", d.warning));
     if (!problems.empty()) {
         for (const auto& p : problems) std::fprintf(stderr, "skin_builder: %s\n", p.c_str());
@@ -350,7 +366,8 @@ int compare(const QString& built, const QString& shipped) {
         const QString pb = QDir(shipped).filePath(n);
         if (n.endsWith(QStringLiteral(".ini"))) {
             QFile fa(pa), fb(pb);
-            if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.readAll() != fb.readAll()) {
+            if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) ||
+                fa.readAll() != fb.readAll()) {
                 std::fprintf(stderr, "layout file differs: %s\n", qPrintable(n));
                 ++errors;
             }
@@ -384,7 +401,8 @@ int compare(const QString& built, const QString& shipped) {
         // Another JPEG library or font renderer moves a few edge pixels; a changed drawing
         // changes whole areas.
         if (mean > 2.0 || strong / pixels > 0.02 || (isMask && keptDiffer != 0)) {
-            std::fprintf(stderr, "picture differs: %s (mean %.2f, strongly %.2f%%, mask pixels %ld)\n",
+            std::fprintf(stderr,
+                         "picture differs: %s (mean %.2f, strongly %.2f%%, mask pixels %ld)\n",
                          qPrintable(n), mean, 100.0 * strong / pixels, keptDiffer);
             ++errors;
         }
@@ -436,16 +454,21 @@ void frameCaptions(QPainter& p, const Design& d, int tab, const QString& status)
 
 void frameStates(Composer& c, const Design& d, int tab, int hover) {
     for (int i = 0; i <= 16; ++i) {
-        if (i == 4) c.copy(d.main[i], c.down);       // profile 1 in use
-        else if (i == hover) c.copy(d.main[i], c.over);
-        else if (i == tab) c.copy(d.main[i], c.down);
+        if (i == 4)
+            c.copy(d.main[i], c.down);  // profile 1 in use
+        else if (i == hover)
+            c.copy(d.main[i], c.over);
+        else if (i == tab)
+            c.copy(d.main[i], c.down);
     }
 }
 
 int previews(const QString& skinDir, const QString& outDir) {
     const Design& d = design();
     const QDir skin(skinDir);
-    auto load = [&](const char* name) { return QImage(skin.filePath(QString::fromUtf8(name))).convertToFormat(QImage::Format_RGB32); };
+    auto load = [&](const char* name) {
+        return QImage(skin.filePath(QString::fromUtf8(name))).convertToFormat(QImage::Format_RGB32);
+    };
     const QImage mask = load("main_mask.jpg");
     if (mask.isNull()) return fail("no main_mask.jpg in " + skinDir.toStdString());
     QDir().mkpath(outDir);
@@ -453,7 +476,7 @@ int previews(const QString& skinDir, const QString& outDir) {
     const QString pending = QStringLiteral("配置完成，请点击鼠标第[1]键运行驱动");
     const QString running = QStringLiteral("驱动运行中...");
 
-    {   // Main page: profile 1, factory functions, slot 2's box hovered, awaiting button 1.
+    {  // Main page: profile 1, factory functions, slot 2's box hovered, awaiting button 1.
         Composer c{load("main_normal.jpg"), load("main_over.jpg"), load("main_down.jpg")};
         c.copy(d.main[18], c.over);
         c.copy(d.main[65], c.down);
@@ -473,7 +496,8 @@ int previews(const QString& skinDir, const QString& outDir) {
         p.setFont(captionFont());
         frameCaptions(p, d, 9, pending);
         const int functions[7] = {1, 2, 3, 5, 4, 6, 13};
-        for (int i = 24; i <= 36; ++i) caption(p, d.main[i], QString::fromUtf8(d.main[i].caption.c_str()), Qt::white);
+        for (int i = 24; i <= 36; ++i)
+            caption(p, d.main[i], QString::fromUtf8(d.main[i].caption.c_str()), Qt::white);
         for (int s = 0; s < 7; ++s) {
             const Element& e = d.main[17 + s];
             const QFontMetrics m(p.font());
@@ -495,7 +519,8 @@ int previews(const QString& skinDir, const QString& outDir) {
         QImage menu = load("menu_normal.jpg");
         {
             QPainter mp(&menu);
-            mp.drawImage(QPoint(0, r1 * 9), load("menu_over.jpg"), QRect(0, r1 * 9, d.menuWidth, r1));
+            mp.drawImage(QPoint(0, r1 * 9), load("menu_over.jpg"),
+                         QRect(0, r1 * 9, d.menuWidth, r1));
         }
         q.drawImage(QPoint(mx, my), menu);
         for (int r = 1; r <= 10; ++r) {
@@ -510,7 +535,8 @@ int previews(const QString& skinDir, const QString& outDir) {
         QImage sub = load("advanced menu_normal.jpg").copy(0, 0, d.subMenuWidth, 10 * r2 + 1);
         {
             QPainter sp(&sub);
-            sp.drawImage(QPoint(0, r2 * 2), load("advanced menu_down.jpg"), QRect(0, r2 * 2, d.subMenuWidth, r2));
+            sp.drawImage(QPoint(0, r2 * 2), load("advanced menu_down.jpg"),
+                         QRect(0, r2 * 2, d.subMenuWidth, r2));
         }
         q.drawImage(QPoint(sx, sy - 9 * r2), sub);
         for (int a = 1; a <= 10; ++a) {
@@ -527,19 +553,23 @@ int previews(const QString& skinDir, const QString& outDir) {
         {
             QPainter wp(&warning);
             const Element& ok = d.warning[0];
-            wp.drawImage(QPoint(ok.x, ok.y), load("warning_over.jpg"), QRect(ok.x, ok.y, ok.width, ok.height));
+            wp.drawImage(QPoint(ok.x, ok.y), load("warning_over.jpg"),
+                         QRect(ok.x, ok.y, ok.width, ok.height));
             wp.setFont(captionFont());
-            for (const Element& e : d.warning) caption(wp, e, QString::fromUtf8(e.caption.c_str()), QColor(255, 0, 0));
+            for (const Element& e : d.warning)
+                caption(wp, e, QString::fromUtf8(e.caption.c_str()), QColor(255, 0, 0));
         }
         const QImage wmask = QImage(skin.filePath(QStringLiteral("warning_mask.bmp")));
         {
             QPainter wq(&withWarning);
-            wq.drawImage(QPoint(d.main[17].x, d.main[17].y + d.main[17].height), shaped(warning, wmask));
+            wq.drawImage(QPoint(d.main[17].x, d.main[17].y + d.main[17].height),
+                         shaped(warning, wmask));
         }
         shaped(withWarning, mask).save(out.filePath(QStringLiteral("skin_warning.png")));
     }
-    {   // Advanced page: pointer speed 10, repeat on, the add button hovered.
-        Composer c{load("advanced_normal.jpg"), load("advanced_over.jpg"), load("advanced_down.jpg")};
+    {  // Advanced page: pointer speed 10, repeat on, the add button hovered.
+        Composer c{load("advanced_normal.jpg"), load("advanced_over.jpg"),
+                   load("advanced_down.jpg")};
         c.copy(d.advanced[2], c.over);
         c.copy(d.advanced[10], c.down);
         c.copy(d.advanced[6], c.down);
@@ -556,8 +586,9 @@ int previews(const QString& skinDir, const QString& outDir) {
         p.end();
         shaped(c.canvas, mask).save(out.filePath(QStringLiteral("skin_advanced.png")));
     }
-    {   // Colour page: breathing mode, the blue stage lit, the steady mode hovered.
-        Composer c{load("color_normal_pink.jpg"), load("color_over_red.jpg"), load("color_down_purple.jpg")};
+    {  // Colour page: breathing mode, the blue stage lit, the steady mode hovered.
+        Composer c{load("color_normal_pink.jpg"), load("color_over_red.jpg"),
+                   load("color_down_purple.jpg")};
         c.copy(d.colour[2], c.over);
         c.copy(d.colour[0], c.down);
         c.copy(d.colour[11], load("color_over_blue.jpg"));

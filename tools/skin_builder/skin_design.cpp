@@ -58,8 +58,7 @@ std::vector<Element> mainLayout() {
     }
     for (int k = 0; k < 4; ++k) {
         for (int v = 0; v < 5; ++v) {
-            m.push_back(Element{45 + 5 * k + v,
-                                "dpi" + std::to_string(k + 1) + "_" + dpiText(v),
+            m.push_back(Element{45 + 5 * k + v, "dpi" + std::to_string(k + 1) + "_" + dpiText(v),
                                 kStopLeft + kStopWidth * stopPosition(v),
                                 kStageTop + kStagePitch * k + 7, kStopWidth, kStopHeight, "",
                                 Kind::DpiStop, ""});
@@ -130,13 +129,12 @@ std::vector<Element> warningLayout() {
 std::vector<std::string> functionNames() {
     std::vector<std::string> n(55);
     const char* named[] = {
-        "",         "左键",       "右键",     "中键",     "后退",     "前进",
-        "DPI循环",  "鼠标功能",   "多媒体",   "宏命令",   "快捷功能", "双击",
-        "三连击",   "狙击键",     "左键连发", "滚轮向上", "滚轮向下", "DPI+",
-        "DPI-",     "灯光开关",   "未定义",   "播放/暂停", "下一曲",  "上一曲",
-        "音量+",    "音量-",      "静音",     "未定义",   "未定义",   "未定义",
-        "未定义",   "复制",       "粘贴",     "全选",     "撤销",     "关闭窗口",
-        "我的电脑", "锁定屏幕",   "计算器",   "命令提示符", "切换配置",
+        "",          "左键",     "右键",     "中键",     "后退",       "前进",     "DPI循环",
+        "鼠标功能",  "多媒体",   "宏命令",   "快捷功能", "双击",       "三连击",   "狙击键",
+        "左键连发",  "滚轮向上", "滚轮向下", "DPI+",     "DPI-",       "灯光开关", "未定义",
+        "播放/暂停", "下一曲",   "上一曲",   "音量+",    "音量-",      "静音",     "未定义",
+        "未定义",    "未定义",   "未定义",   "复制",     "粘贴",       "全选",     "撤销",
+        "关闭窗口",  "我的电脑", "锁定屏幕", "计算器",   "命令提示符", "切换配置",
     };
     for (int c = 0; c <= 40; ++c) n[c] = named[c];
     for (int m = 1; m <= 12; ++m) n[40 + m] = "宏" + std::to_string(m);
@@ -156,10 +154,10 @@ Design makeDesign() {
     d.macroList = {176, 120, 212, 250};
     d.eventList = {420, 120, 192, 330};
     d.functionNames = functionNames();
-    d.outline = {{0, 24},   {24, 0},    {340, 0},   {356, 12},  {776, 12},
-                 {800, 36}, {800, 604}, {764, 640}, {36, 640},  {0, 604}};
-    d.warningOutline = {{0, 14}, {14, 0}, {326, 0}, {340, 14}, {340, 162}, {326, 176},
-                        {14, 176}, {0, 162}};
+    d.outline = {{0, 24},   {24, 0},    {340, 0},   {356, 12}, {776, 12},
+                 {800, 36}, {800, 604}, {764, 640}, {36, 640}, {0, 604}};
+    d.warningOutline = {{0, 14},    {14, 0},    {326, 0},  {340, 14},
+                        {340, 162}, {326, 176}, {14, 176}, {0, 162}};
     return d;
 }
 
@@ -198,7 +196,9 @@ const char* dpiText(int valueIndex) {
     return valueIndex >= 0 && valueIndex < 5 ? texts[valueIndex] : "1200";
 }
 
-int stopPosition(int valueIndex) { return (valueIndex + 4) % 5; }
+int stopPosition(int valueIndex) {
+    return (valueIndex + 4) % 5;
+}
 
 std::string mainLayoutText(const Design& d) {
     std::string s = kHeader;
@@ -210,7 +210,9 @@ std::string mainLayoutText(const Design& d) {
     return s;
 }
 
-std::string colourLayoutText(const Design& d) { return kHeader + buttonSection(d.colour); }
+std::string colourLayoutText(const Design& d) {
+    return kHeader + buttonSection(d.colour);
+}
 
 std::string advancedLayoutText(const Design& d) {
     std::string s = kHeader + buttonSection(d.advanced);
@@ -223,6 +225,8 @@ std::string advancedLayoutText(const Design& d) {
     return s;
 }
 
-std::string warningLayoutText(const Design& d) { return kHeader + buttonSection(d.warning); }
+std::string warningLayoutText(const Design& d) {
+    return kHeader + buttonSection(d.warning);
+}
 
 }  // namespace torvane::skin

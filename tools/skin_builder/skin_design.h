@@ -22,28 +22,28 @@ enum class Kind {
     Tab,            // page tab in the header
     MinimiseIcon,
     HideIcon,
-    StatusLine,     // inset bar the driver status text is written on
-    FunctionBox,    // drop-down field of a button slot
-    SlotLabel,      // plate with the button's name (drawn in the picture)
-    Header,         // section header: the caption sits on an underline
-    Label,          // plain caption place
-    Checkbox,       // DPI stage enable box
-    StageChoice,    // active DPI stage choice (its number drawn in the picture)
-    StageLed,       // active DPI stage indicator
-    PressIndicator, // "press this mouse button" indicator of a slot
-    DpiStop,        // one stop of a DPI slider track
-    Toggle,         // a switch button with an on lamp
+    StatusLine,      // inset bar the driver status text is written on
+    FunctionBox,     // drop-down field of a button slot
+    SlotLabel,       // plate with the button's name (drawn in the picture)
+    Header,          // section header: the caption sits on an underline
+    Label,           // plain caption place
+    Checkbox,        // DPI stage enable box
+    StageChoice,     // active DPI stage choice (its number drawn in the picture)
+    StageLed,        // active DPI stage indicator
+    PressIndicator,  // "press this mouse button" indicator of a slot
+    DpiStop,         // one stop of a DPI slider track
+    Toggle,          // a switch button with an on lamp
     RecordButton,
     SpeedChoice,
-    HoverTile,      // decoration with a hover glow only
-    Swatch,         // LED colour preview
-    ModeChoice,     // LED mode choice
-    ValueDisplay,   // inset field a value is written on
+    HoverTile,     // decoration with a hover glow only
+    Swatch,        // LED colour preview
+    ModeChoice,    // LED mode choice
+    ValueDisplay,  // inset field a value is written on
 };
 
 struct Element {
     int index = 0;
-    std::string label;    // field 0 of the record, for the reader of the file
+    std::string label;  // field 0 of the record, for the reader of the file
     int x = 0, y = 0, width = 0, height = 0;
     std::string caption;  // UTF-8
     Kind kind = Kind::Unused;
@@ -62,7 +62,7 @@ struct Design {
     std::vector<Element> colour;    // 0..11
     std::vector<Element> advanced;  // 0..19
     Rect countEdit, nameEdit, macroList, eventList;
-    std::vector<Element> warning;   // 0..2
+    std::vector<Element> warning;  // 0..2
     int warningWidth = 340;
     int warningHeight = 176;
     std::vector<std::string> functionNames;  // 55, entry 0 empty
