@@ -385,9 +385,11 @@ int compare(const QString& built, const QString& shipped) {
         long keptDiffer = 0;
         long strong = 0;
         for (int y = 0; y < ia.height(); ++y) {
+            const auto* rowA = reinterpret_cast<const QRgb*>(ia.constScanLine(y));
+            const auto* rowB = reinterpret_cast<const QRgb*>(ib.constScanLine(y));
             for (int x = 0; x < ia.width(); ++x) {
-                const QRgb ca = ia.pixel(x, y);
-                const QRgb cb = ib.pixel(x, y);
+                const QRgb ca = rowA[x];
+                const QRgb cb = rowB[x];
                 sum += std::abs(qRed(ca) - qRed(cb)) + std::abs(qGreen(ca) - qGreen(cb)) +
                        std::abs(qBlue(ca) - qBlue(cb));
                 if (keptPixel(ca) != keptPixel(cb)) ++keptDiffer;
