@@ -237,7 +237,7 @@ void drawMouse(QPainter& p, const QRectF& r, const QColor& led, bool lit) {
         halo.setColorAt(0, a);
         a.setAlpha(0);
         halo.setColorAt(1, a);
-        p.fillRect(r.adjusted(-w * 0.3, -h * 0.12, w * 0.3, h * 0.12), halo);
+        p.fillRect(r.adjusted(-w * 2, -h, w * 2, h), halo);  // clipped to the element
     }
     QLinearGradient shell(r.topLeft(), r.bottomRight());
     shell.setColorAt(0, QColor(0x3a, 0x3f, 0x4a));
