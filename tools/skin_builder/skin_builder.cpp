@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -248,6 +249,11 @@ Element rectElement(int key, const char* label, const Rect& r) {
 
 int build(const QString& outDir) {
     const Design& d = design();
+    // The pictures' text and the caption checks are made for this font; another one would give
+    // a different skin.
+    if (!QFontInfo(captionFont()).family().contains(QStringLiteral("WenQuanYi"))) {
+        return fail("the font \"WenQuanYi Micro Hei\" is missing (Debian: fonts-wqy-microhei)");
+    }
     if (auto problems = checkDesign(d); !problems.empty()) {
         for (const auto& p : problems) std::fprintf(stderr, "skin_builder: %s\n", p.c_str());
         return 1;
