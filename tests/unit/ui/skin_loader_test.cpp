@@ -25,6 +25,8 @@ struct RecordCase {
     bool error;
 };
 
+void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.name; }
+
 class SkinRecordTest : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(SkinRecordTest, SplitsTheValueOfOneKey) {
