@@ -16,7 +16,7 @@
 namespace {
 
 class CountingMessageBox : public torvane::MessageBox {
-public:
+  public:
     void show(const std::u16string&) override { ++shown; }
     int shown = 0;
 };
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::temp_directory_path() / "torvane_skin_record_fuzz";
     std::error_code error;
     std::filesystem::create_directories(dir / "skins", error);
-    for (const char* name : {"skin_main.ini", "skin_color.ini", "skin_advance.ini", "LBWarning.ini"}) {
+    for (const char* name :
+         {"skin_main.ini", "skin_color.ini", "skin_advance.ini", "LBWarning.ini"}) {
         std::ofstream(dir / "skins" / name, std::ios::binary | std::ios::trunc) << bytes;
     }
     torvane::AppState state;
