@@ -164,6 +164,7 @@ class RenderPagesTest : public ::testing::Test {
         EXPECT_TRUE(messages.shown.empty());
         resetToFactory(state.config);
         state.config.pointerSpeed = 10;
+        state.currentConfigIndex = 1;
         updateDpiSettingElements(state);
         outputDir = fs::current_path() / "render_pages";
         fs::create_directories(outputDir);
