@@ -19,6 +19,7 @@ struct MacroEvent {
     std::uint8_t code = 0;     // virtual-key code 1..239; 240 left, 241 right, 242 middle button
     std::uint8_t action = 0;   // 1 press, 2 release, anything else a pure pause
     std::uint16_t delayMs = 0; // milliseconds to wait after the step
+    bool operator==(const MacroEvent&) const = default;
 };
 
 inline constexpr std::uint8_t kActionPress = 1;
