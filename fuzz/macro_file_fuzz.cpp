@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t m = 0; m < content.macros.size(); ++m) {
         table.macros[m] = content.macros[m];
         (void)macroEventLines(content.macros[m]);
-        if (encodeMacroLine(content.macros[m]).size() != static_cast<std::size_t>(kMacroLineLength)) {
+        if (encodeMacroLine(content.macros[m]).size() !=
+            static_cast<std::size_t>(kMacroLineLength)) {
             std::abort();
         }
     }

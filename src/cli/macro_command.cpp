@@ -25,9 +25,9 @@ int runMacroCommand(const CommandContext& context) {
         printError(kUsage);
         return kExitUsage;
     }
-    CommandLine line({context.args.begin() + 1, context.args.end()},
-                     list ? std::set<std::string>{"--file"} : std::set<std::string>{"--file", "--index"},
-                     {});
+    CommandLine line(
+        {context.args.begin() + 1, context.args.end()},
+        list ? std::set<std::string>{"--file"} : std::set<std::string>{"--file", "--index"}, {});
     const auto index = show ? line.integer("--index") : std::nullopt;
     if (line.ok() && show && !index) {
         printError("macro show needs --index M");
@@ -63,7 +63,8 @@ int runMacroCommand(const CommandContext& context) {
                    std::to_string(count) + " macros)");
         return kExitUsage;
     }
-    for (const std::u16string& text : macroEventLines(content.macros[static_cast<std::size_t>(*index)])) {
+    for (const std::u16string& text :
+         macroEventLines(content.macros[static_cast<std::size_t>(*index)])) {
         std::cout << utf8FromUtf16(text) << '\n';
     }
     return kExitOk;

@@ -8,7 +8,7 @@ namespace torvane {
 // The control belongs to the window; the core holds a pointer while the page is shown. UI thread
 // only.
 class EditBox {
-public:
+  public:
     virtual ~EditBox() = default;
     // The text, UTF-16 units exactly as typed.
     virtual std::u16string text() const = 0;

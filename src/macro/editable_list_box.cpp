@@ -23,18 +23,26 @@ void CEditableListBox::onChar(std::uint32_t code) {
     beginEdit();
 }
 
-void CEditableListBox::onResize() { endEdit(1); }
+void CEditableListBox::onResize() {
+    endEdit(1);
+}
 
-void CEditableListBox::onScroll() { endEdit(1); }
+void CEditableListBox::onScroll() {
+    endEdit(1);
+}
 
-void CEditableListBox::onEndEditRequest(int take) { endEdit(take); }
+void CEditableListBox::onEndEditRequest(int take) {
+    endEdit(take);
+}
 
 void CEditableListBox::editorKeyReleased(std::uint32_t virtualKey) {
     if (virtualKey == kEnterKey) onEndEditRequest(1);
     if (virtualKey == kEscapeKey) onEndEditRequest(0);
 }
 
-void CEditableListBox::editorFocusLost() { onEndEditRequest(1); }
+void CEditableListBox::editorFocusLost() {
+    onEndEditRequest(1);
+}
 
 void CEditableListBox::beginEdit() {
     if (m_pendingChar != kOpenEditorChar) return;

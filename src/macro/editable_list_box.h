@@ -16,7 +16,7 @@ class ListBox;
 //
 // UI thread only. The list, the editor and the notice outlive this object.
 class CEditableListBox {
-public:
+  public:
     static constexpr std::uint32_t kOpenEditorChar = 1;
     static constexpr std::uint32_t kEnterKey = 13;
     static constexpr std::uint32_t kEscapeKey = 27;
@@ -45,7 +45,7 @@ public:
     int editIndex() const { return m_editIndex; }
     std::uint32_t pendingChar() const { return m_pendingChar; }
 
-private:
+  private:
     ListBox& m_list;
     InPlaceEditor& m_editor;
     std::function<void()> m_editEndedNotice;

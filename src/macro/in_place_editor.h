@@ -13,7 +13,7 @@ namespace torvane {
 // (editorKeyReleased) and the loss of the keyboard focus (editorFocusLost). Destroying the field
 // while it has the focus reports the focus loss from inside destroy(), before it returns.
 class InPlaceEditor {
-public:
+  public:
     virtual ~InPlaceEditor() = default;
     // Creates the field as a visible child of the list over `rect` (list client coordinates),
     // with a thin border, a sunken edge, horizontal auto-scroll and the list's font.

@@ -15,7 +15,7 @@ enum class KeyMessageKind : std::uint32_t {
 // Receives the captured key events. Called on the UI thread only, one event at a time, in the
 // order the keys were pressed and released.
 class KeyEventSink {
-public:
+  public:
     virtual ~KeyEventSink() = default;
     // One key event with its virtual-key code (1..254).
     virtual void keyEvent(KeyMessageKind kind, std::uint32_t virtualKey) = 0;
@@ -25,7 +25,7 @@ public:
 // of the system, also synthesised ones, is withheld from all programs (this one included) and
 // handed once to the sink instead. UI thread only.
 class KeyboardCapture {
-public:
+  public:
     virtual ~KeyboardCapture() = default;
     // Starts the capture; the sink must outlive it. False when it cannot start (no event will
     // then arrive).

@@ -13,7 +13,9 @@ struct ListRect {
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     bool operator==(const ListRect&) const = default;
 };
 
@@ -21,7 +23,7 @@ struct ListRect {
 // list of the advanced page. Lines are indexed from 0. The control belongs to the window; the
 // core holds a pointer while the page is shown. UI thread only.
 class ListBox {
-public:
+  public:
     virtual ~ListBox() = default;
     // Appends a line at the end.
     virtual void addLine(const std::u16string& text) = 0;

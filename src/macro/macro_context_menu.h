@@ -10,7 +10,7 @@ namespace torvane {
 // right and middle button's press and release, "修改延迟", "删除此项"), owner-drawn, owned by the
 // main window. UI thread only.
 class MacroContextMenu {
-public:
+  public:
     virtual ~MacroContextMenu() = default;
     // Shows the menu at `screen` (tracking the right button) and returns when it has closed: the
     // chosen command id, or nullopt when the user chose nothing.

@@ -29,7 +29,9 @@ std::u16string stepLineText(const MacroStep& step) {
     return name;
 }
 
-std::u16string delayLineText(std::uint16_t delayMs) { return u"    " + decimal16(delayMs) + u"ms"; }
+std::u16string delayLineText(std::uint16_t delayMs) {
+    return u"    " + decimal16(delayMs) + u"ms";
+}
 
 std::vector<std::u16string> macroEventLines(const Macro& macro) {
     std::vector<std::u16string> lines;

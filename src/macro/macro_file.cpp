@@ -22,8 +22,12 @@ static_assert(kFirstEventByte + 4 * kMacroEventCapacity == kMacroRecordBytes);
 // "macroNum" is read as at most two characters.
 constexpr std::size_t kCountUnits = 2;
 
-std::uint8_t lowByte(unsigned value) { return static_cast<std::uint8_t>(value & 0xFF); }
-std::uint8_t highByte(unsigned value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); }
+std::uint8_t lowByte(unsigned value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+std::uint8_t highByte(unsigned value) {
+    return static_cast<std::uint8_t>((value >> 8) & 0xFF);
+}
 
 }  // namespace
 
@@ -113,7 +117,8 @@ void loadMacroFile(AppState& state, const std::filesystem::path& path, MessageBo
     std::error_code error;
     const bool exists = std::filesystem::is_regular_file(path, error);
     if (!exists) messageBox.show(std::u16string(kMissingFileText));
-    const MacroFileContent content = exists ? readMacroFile(IniFile::load(path)) : MacroFileContent{};
+    const MacroFileContent content =
+        exists ? readMacroFile(IniFile::load(path)) : MacroFileContent{};
     const int count = static_cast<int>(content.macros.size());
     state.macroTable.edit([&](MacroTable& table) {
         for (int m = 0; m < count; ++m) {

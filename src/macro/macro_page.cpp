@@ -76,7 +76,8 @@ void MacroPage::addMacro() {
     if (m_state.macroNameEdit == nullptr || names == nullptr) return;
     // A name has room for 19 units; a longer text is cut, so the list shows the stored name.
     std::u16string text = m_state.macroNameEdit->text();
-    if (text.size() > static_cast<std::size_t>(kMacroNameMaxLength)) text.resize(kMacroNameMaxLength);
+    if (text.size() > static_cast<std::size_t>(kMacroNameMaxLength))
+        text.resize(kMacroNameMaxLength);
     names->focus();
     const int count = m_state.macroTable.count();
     if (count >= kMacroCapacity || text.empty()) return;
@@ -109,7 +110,8 @@ void MacroPage::deleteMacro() {
     if (s < 0 || s >= count) return;
     m_state.macroTable.edit([&](MacroTable& table) {
         for (int k = s; k < count - 1; ++k) {
-            table.macros[static_cast<std::size_t>(k)] = table.macros[static_cast<std::size_t>(k + 1)];
+            table.macros[static_cast<std::size_t>(k)] =
+                table.macros[static_cast<std::size_t>(k + 1)];
         }
         Macro& freed = table.macros[static_cast<std::size_t>(count - 1)];
         freed.repeatEnabled = 0;
@@ -171,7 +173,8 @@ void MacroPage::applyRepeatAndSave() {
 }
 
 void MacroPage::importMacroFile() {
-    const auto path = m_fileDialog.choose(macroDialogRequest(m_state, FileDialogRequest::Mode::Open));
+    const auto path =
+        m_fileDialog.choose(macroDialogRequest(m_state, FileDialogRequest::Mode::Open));
     if (!path) return;
     loadMacroFile(m_state, *path, m_messageBox);
     fillMacroNameList();
@@ -179,7 +182,8 @@ void MacroPage::importMacroFile() {
 }
 
 void MacroPage::exportMacroFile() {
-    const auto path = m_fileDialog.choose(macroDialogRequest(m_state, FileDialogRequest::Mode::Save));
+    const auto path =
+        m_fileDialog.choose(macroDialogRequest(m_state, FileDialogRequest::Mode::Save));
     if (!path) return;
     saveMacroFile(m_state.macroTable.snapshot(), *path);
 }

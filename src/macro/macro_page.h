@@ -15,7 +15,7 @@ class MessageBox;
 // setting, saving Macro.dat, import and export, and the default macros of the factory reset.
 // UI thread only. The controls may be absent (page not shown); the table operations still run.
 class MacroPage {
-public:
+  public:
     MacroPage(AppState& state, AppWindow& window, MessageBox& messageBox, FileDialog& fileDialog)
         : m_state(state), m_window(window), m_messageBox(messageBox), m_fileDialog(fileDialog) {}
 
@@ -38,7 +38,7 @@ public:
     // the table saved to Macro.dat.
     void restoreDefaultMacros();
 
-private:
+  private:
     AppState& m_state;
     AppWindow& m_window;
     MessageBox& m_messageBox;
@@ -48,7 +48,7 @@ private:
 // The factory reset's steps: the default macros from the macro page, then the apply step that
 // the shell supplies.
 class MacroResetSteps final : public FactoryResetSteps {
-public:
+  public:
     MacroResetSteps(MacroPage& page, std::function<void()> applyConfiguration)
         : m_page(page), m_applyConfiguration(std::move(applyConfiguration)) {}
     void restoreDefaultMacros() override { m_page.restoreDefaultMacros(); }
@@ -56,7 +56,7 @@ public:
         if (m_applyConfiguration) m_applyConfiguration();
     }
 
-private:
+  private:
     MacroPage& m_page;
     std::function<void()> m_applyConfiguration;
 };

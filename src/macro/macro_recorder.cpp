@@ -27,7 +27,9 @@ bool isKeyMessage(std::uint32_t message) {
            message == kSystemKeyUp;
 }
 
-bool isPress(std::uint32_t message) { return message == kKeyDown || message == kSystemKeyDown; }
+bool isPress(std::uint32_t message) {
+    return message == kKeyDown || message == kSystemKeyDown;
+}
 
 }  // namespace
 

@@ -21,7 +21,7 @@ class TimeOfDayClock;
 //
 // UI thread only: the capture delivers its events there.
 class MacroRecorder : public KeyEventSink {
-public:
+  public:
     static constexpr int kMaxSteps = 216;
     static constexpr int kMaxPressLines = 108;
     static constexpr int kMaxHeldKeys = 9;
@@ -55,7 +55,7 @@ public:
     int recordedStepCount() const { return m_recordedStepCount; }
     int heldKeyCount() const { return m_heldKeyCount; }
 
-private:
+  private:
     void startRecording(int m);
     void stopRecording();
     void takeKeyMessage(std::uint32_t message, std::uint32_t key);

@@ -19,7 +19,9 @@ constexpr std::uint8_t kAdvancedPage = 1;
 constexpr std::uint16_t kInsertedStepWait = 30;
 constexpr int kButtonCommands = 6;  // three buttons, press and release each
 
-bool isMacroIndex(int m) { return m >= 0 && m < kMacroCapacity; }
+bool isMacroIndex(int m) {
+    return m >= 0 && m < kMacroCapacity;
+}
 
 }  // namespace
 
@@ -64,10 +66,12 @@ bool MacroStepEditor::onRightButtonUp(Point cursor) {
     m_contextLineCount = list->lineCount();
 
     std::optional<int> command;
-    const bool show = client.contains(cursor) && (line < m_contextLineCount || m_contextLineCount == 0);
+    const bool show =
+        client.contains(cursor) && (line < m_contextLineCount || m_contextLineCount == 0);
     if (show) command = m_menu.track(cursor);
 
-    const int selectedMacro = m_state.macroNameList != nullptr ? m_state.macroNameList->selectedLine() : -1;
+    const int selectedMacro =
+        m_state.macroNameList != nullptr ? m_state.macroNameList->selectedLine() : -1;
     m_contextMacro = std::min(selectedMacro, kMacroCapacity - 1);
     m_contextStep = list->selectedLine() / 2;
     if (command) runCommand(*command);

@@ -37,10 +37,13 @@ void deleteMacroStep(Macro& macro, int e);
 // The step editing of the advanced page: the event list's context menu, its 14 commands and the
 // handler of the in-place editor's notice. UI thread only.
 class MacroStepEditor {
-public:
+  public:
     MacroStepEditor(AppState& state, AppWindow& window, MessageBox& messageBox,
                     MacroContextMenu& menu, CEditableListBox& eventList)
-        : m_state(state), m_window(window), m_messageBox(messageBox), m_menu(menu),
+        : m_state(state),
+          m_window(window),
+          m_messageBox(messageBox),
+          m_menu(menu),
           m_eventList(eventList) {}
 
     // A right-button release anywhere in the main window while the advanced page is shown and no
@@ -66,7 +69,7 @@ public:
     int contextMacro() const { return m_contextMacro; }
     int contextStep() const { return m_contextStep; }
 
-private:
+  private:
     AppState& m_state;
     AppWindow& m_window;
     MessageBox& m_messageBox;

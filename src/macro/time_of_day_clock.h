@@ -6,7 +6,7 @@ namespace torvane {
 
 // The system time of day. Any thread.
 class TimeOfDayClock {
-public:
+  public:
     virtual ~TimeOfDayClock() = default;
     // Milliseconds since midnight UTC, 0..86399999.
     virtual std::int32_t millisecondOfDay() = 0;

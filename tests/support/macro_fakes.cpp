@@ -13,8 +13,10 @@ void FakeListBox::insertLine(int index, const std::u16string& text) {
 void FakeListBox::deleteLine(int index) {
     if (index < 0 || index >= lineCount()) return;
     lines.erase(lines.begin() + index);
-    if (selected == index) selected = -1;
-    else if (selected > index) --selected;
+    if (selected == index)
+        selected = -1;
+    else if (selected > index)
+        --selected;
 }
 
 std::u16string FakeListBox::lineText(int index) const {
@@ -22,7 +24,9 @@ std::u16string FakeListBox::lineText(int index) const {
     return lines[static_cast<std::size_t>(index)];
 }
 
-void FakeListBox::select(int index) { selected = (index >= 0 && index < lineCount()) ? index : -1; }
+void FakeListBox::select(int index) {
+    selected = (index >= 0 && index < lineCount()) ? index : -1;
+}
 
 ListRect FakeListBox::lineRect(int index) const {
     const int y = (index - top) * height;

@@ -21,7 +21,7 @@ namespace torvane::test {
 // A list box in memory with the list-box rules: select() outside the lines clears the selection,
 // deleting a line before the selection moves it, deleting the selected line clears it.
 class FakeListBox : public ListBox {
-public:
+  public:
     void addLine(const std::u16string& text) override { lines.push_back(text); }
     void insertLine(int index, const std::u16string& text) override;
     void deleteLine(int index) override;
@@ -44,7 +44,7 @@ public:
 };
 
 class FakeEditBox : public EditBox {
-public:
+  public:
     std::u16string text() const override { return value; }
     void setText(const std::u16string& text) override { value = text; }
     void setEnabled(bool enabled) override { this->enabled = enabled; }
@@ -55,7 +55,7 @@ public:
 // The in-place field. With `list` set and focused, destroy() reports the focus loss to the list
 // first, as a real window does while it is destroyed.
 class FakeInPlaceEditor : public InPlaceEditor {
-public:
+  public:
     void create(const ListRect& rect) override;
     bool exists() const override { return alive; }
     std::u16string text() const override { return value; }
@@ -74,7 +74,7 @@ public:
 };
 
 class FakeKeyboardCapture : public KeyboardCapture {
-public:
+  public:
     bool start(KeyEventSink& s) override;
     void stop() override;
     bool canStart = true;
@@ -84,14 +84,14 @@ public:
 };
 
 class FakeTimeOfDayClock : public TimeOfDayClock {
-public:
+  public:
     std::int32_t millisecondOfDay() override { return now; }
     std::int32_t now = 0;
 };
 
 // Answers each menu with the next prepared command and keeps where it was shown.
 class FakeContextMenu : public MacroContextMenu {
-public:
+  public:
     std::optional<int> track(Point screen) override;
     std::vector<std::optional<int>> answers;
     std::vector<Point> shownAt;

@@ -18,15 +18,16 @@ TEST(KeyName, NamesEveryKindOfCode) {
         std::u16string name;
     };
     const Case cases[] = {
-        {65, u"A"},          {90, u"Z"},         {48, u"0"},          {57, u"9"},
-        {112, u"F1"},        {135, u"F24"},      {96, u"NUMPAD0"},    {105, u"NUMPAD9"},
-        {13, u"RETURN"},     {27, u"ESCAPE"},    {187, u"+"},         {192, u"`~"},
-        {220, u"\\|"},       {222, u" ' "},      {165, u"RMENU"},     {240, u"Left_Key"},
+        {65, u"A"},          {90, u"Z"},           {48, u"0"},         {57, u"9"},
+        {112, u"F1"},        {135, u"F24"},        {96, u"NUMPAD0"},   {105, u"NUMPAD9"},
+        {13, u"RETURN"},     {27, u"ESCAPE"},      {187, u"+"},        {192, u"`~"},
+        {220, u"\\|"},       {222, u" ' "},        {165, u"RMENU"},    {240, u"Left_Key"},
         {241, u"Right_Key"}, {242, u"Middle_Key"}, {0, u"不可录制"},   {1, u"不可录制"},
-        {7, u"不可录制"},     {58, u"不可录制"},   {136, u"不可录制"},  {166, u"不可录制"},
-        {243, u"不可录制"},   {255, u"不可录制"},
+        {7, u"不可录制"},    {58, u"不可录制"},    {136, u"不可录制"}, {166, u"不可录制"},
+        {243, u"不可录制"},  {255, u"不可录制"},
     };
-    for (const Case& c : cases) EXPECT_EQ(keyName(static_cast<std::uint8_t>(c.code)), c.name) << c.code;
+    for (const Case& c : cases)
+        EXPECT_EQ(keyName(static_cast<std::uint8_t>(c.code)), c.name) << c.code;
 }
 
 TEST(MacroLines, StepAndDelayText) {
@@ -40,7 +41,7 @@ TEST(MacroLines, StepAndDelayText) {
 }
 
 class ShowMacroTest : public ::testing::Test {
-protected:
+  protected:
     ShowMacroTest() {
         state.macroEventList = &events;
         state.repeatCountEdit = &repeat;
@@ -78,7 +79,7 @@ TEST_F(ShowMacroTest, ThreeStepsShowFiveLinesWithTheWaitsBetween) {
     state.contextLine = 2;
     showMacro(state, window, 2);
     EXPECT_EQ(events.lines, Lines({u"[↓]A", u"    100ms", u"Left_Key", u"    200ms", u"[↑]A"}));
-    EXPECT_EQ(state.pressLineCount, 1);   // the bare step counts as neither
+    EXPECT_EQ(state.pressLineCount, 1);  // the bare step counts as neither
     EXPECT_EQ(state.releaseLineCount, 1);
     EXPECT_EQ(events.selected, 2);  // contextLine
     EXPECT_GE(window.repaints, 1);

@@ -25,7 +25,8 @@ Macro sampleMacro(std::u16string_view name, int events) {
     macro.eventCount = static_cast<std::uint8_t>(events);
     for (int k = 0; k < events; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        macro.steps[i] = MacroStep{static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(1 + k % 2)};
+        macro.steps[i] =
+            MacroStep{static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(1 + k % 2)};
         macro.delays[i] = static_cast<std::uint16_t>(k * 257 + 3);
     }
     return macro;
@@ -48,7 +49,10 @@ TEST(MacroLine, MatchesTheDocumentedExample) {
     macro.delays[1] = 30;
     std::string expected = "097000";
     for (int i = 0; i < 38; ++i) expected += "000";
-    expected += "000001000002" "065001030000" "065002030000";
+    expected +=
+        "000001000002"
+        "065001030000"
+        "065002030000";
     expected.resize(3192, '0');
     EXPECT_EQ(encodeMacroLine(macro), expected);
 }
@@ -88,7 +92,9 @@ TEST(MacroLine, ShortLineLeavesMissingFieldsZero) {
     // Name "b", repeatEnabled 1, repeatCount low byte 5, then the line ends inside a field.
     std::string line = "098";
     for (int i = 0; i < 39; ++i) line += "000";
-    line += "001005" "0";
+    line +=
+        "001005"
+        "0";
     const Macro macro = decodeMacroLine(asciiToUtf16(line));
     EXPECT_EQ(macro.nameView(), u"b");
     EXPECT_EQ(macro.repeatEnabled, 1);
@@ -98,7 +104,7 @@ TEST(MacroLine, ShortLineLeavesMissingFieldsZero) {
 }
 
 class MacroFileTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file(const std::string& name) { return dir / name; }
     void loadInto(const std::filesystem::path& path) { loadMacroFile(state, path, messages); }
     MacroTable table() const { return state.macroTable.snapshot(); }
@@ -148,7 +154,8 @@ TEST_F(MacroFileTest, MissingKeyLoadsAnEmptyMacro) {
 TEST_F(MacroFileTest, ImportingTwoOverFiveKeepsTheSpareRecords) {
     MacroTable five;
     five.count = 5;
-    for (std::size_t m = 0; m < 5; ++m) five.macros[m] = sampleMacro(u"five", static_cast<int>(m + 1));
+    for (std::size_t m = 0; m < 5; ++m)
+        five.macros[m] = sampleMacro(u"five", static_cast<int>(m + 1));
     state.macroTable.edit([&](MacroTable& t) { t = five; });
     MacroTable two;
     two.count = 2;

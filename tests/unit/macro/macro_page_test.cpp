@@ -16,7 +16,7 @@ namespace {
 using Lines = std::vector<std::u16string>;
 
 class MacroPageTest : public ::testing::Test {
-protected:
+  protected:
     MacroPageTest() {
         setProgramDirectory(state, dir.path());
         state.currentPage = 1;
@@ -38,7 +38,9 @@ protected:
             }
         });
     }
-    Macro macro(int m) const { return state.macroTable.snapshot().macros[static_cast<std::size_t>(m)]; }
+    Macro macro(int m) const {
+        return state.macroTable.snapshot().macros[static_cast<std::size_t>(m)];
+    }
     int count() const { return state.macroTable.count(); }
 
     test::TempDir dir;
@@ -182,8 +184,9 @@ TEST_F(MacroPageTest, SaveKeepsTheRepeatCountInRange) {
         std::uint16_t stored;
         std::u16string shown;
     };
-    const Case cases[] = {{u"0", 1, u"1"},          {u"-5", 1, u"1"},   {u"", 1, u"1"},
-                          {u"70000", 65535, u"65535"}, {u"12abc", 12, u"12abc"}, {u"65535", 65535, u"65535"}};
+    const Case cases[] = {{u"0", 1, u"1"},          {u"-5", 1, u"1"},
+                          {u"", 1, u"1"},           {u"70000", 65535, u"65535"},
+                          {u"12abc", 12, u"12abc"}, {u"65535", 65535, u"65535"}};
     for (const Case& c : cases) {
         repeat.value = c.typed;
         page.applyRepeatAndSave();

@@ -15,7 +15,7 @@ constexpr std::uint32_t kSystemKeyDown = 260;
 constexpr std::uint32_t kSystemKeyUp = 261;
 
 class RecorderTest : public ::testing::Test {
-protected:
+  protected:
     RecorderTest() {
         names.lines = {u"first", u"second"};
         names.selected = 1;
@@ -34,7 +34,9 @@ protected:
     }
     void press(std::uint32_t key) { capture.sink->keyEvent(KeyMessageKind::KeyDown, key); }
     void release(std::uint32_t key) { capture.sink->keyEvent(KeyMessageKind::KeyUp, key); }
-    Macro macro(int m) const { return state.macroTable.snapshot().macros[static_cast<std::size_t>(m)]; }
+    Macro macro(int m) const {
+        return state.macroTable.snapshot().macros[static_cast<std::size_t>(m)];
+    }
 
     AppState state;
     test::FakeWindow window;
@@ -162,10 +164,10 @@ TEST_F(RecorderTest, FilterConsumesEscapeEnterAndF10) {
         bool consumed;
     };
     const Case cases[] = {
-        {kKeyDown, 27, true},         {kKeyDown, 13, true},         {kKeyUp, 27, false},
-        {kKeyUp, 13, false},          {kSystemKeyDown, 13, false},  {kSystemKeyDown, 121, true},
-        {kKeyDown, 121, true},        {kSystemKeyUp, 121, true},    {0x0200, 121, true},
-        {kKeyDown, 65, false},        {0x0205, 27, false},
+        {kKeyDown, 27, true},  {kKeyDown, 13, true},        {kKeyUp, 27, false},
+        {kKeyUp, 13, false},   {kSystemKeyDown, 13, false}, {kSystemKeyDown, 121, true},
+        {kKeyDown, 121, true}, {kSystemKeyUp, 121, true},   {0x0200, 121, true},
+        {kKeyDown, 65, false}, {0x0205, 27, false},
     };
     for (const bool recording : {false, true}) {
         if (recording) recorder.toggleRecording();
@@ -192,12 +194,9 @@ TEST_F(RecorderTest, ElapsedMsCoversMidnightAndTheCap) {
         std::int32_t elapsed;
     };
     const Case cases[] = {
-        {1000, 1000},            // from the start-up stamp 0
-        {1250, 250},
-        {1250 + 65535, 65535},
-        {1250 + 65536 + 65535, 65535},
-        {86'399'990, 65535},
-        {5, 15},                 // across midnight
+        {1000, 1000},  // from the start-up stamp 0
+        {1250, 250},  {1250 + 65535, 65535}, {1250 + 65536 + 65535, 65535}, {86'399'990, 65535},
+        {5, 15},  // across midnight
         {5, 0},
     };
     for (const Case& c : cases) {

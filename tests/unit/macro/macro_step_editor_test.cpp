@@ -14,7 +14,7 @@ namespace {
 using Lines = std::vector<std::u16string>;
 
 class StepEditorTest : public ::testing::Test {
-protected:
+  protected:
     StepEditorTest() {
         state.currentPage = 1;
         state.macroNameList = &names;
@@ -44,7 +44,8 @@ protected:
         return out;
     }
     Point overLine(int line) const {
-        return {events.screenRect.left + 5, events.screenRect.top + (line - events.top) * events.height + 3};
+        return {events.screenRect.left + 5,
+                events.screenRect.top + (line - events.top) * events.height + 3};
     }
     // Right-clicks line `line` of the event list and chooses `command` from the menu.
     bool choose(int line, std::optional<int> command) {
@@ -172,7 +173,8 @@ TEST_F(StepEditorTest, InsertIntoAFullMacroOverflows) {
 TEST_F(StepEditorTest, NoSelectedMacroLeavesEveryRecordUntouched) {
     const MacroTable before = state.macroTable.snapshot();
     names.selected = -1;
-    for (const int command : {kCommandInsertBeforeLeftPress, kCommandInsertAfterLast, kCommandDeleteStep}) {
+    for (const int command :
+         {kCommandInsertBeforeLeftPress, kCommandInsertAfterLast, kCommandDeleteStep}) {
         choose(2, command);
         EXPECT_EQ(stepEditor.contextMacro(), -1);
     }
@@ -181,7 +183,8 @@ TEST_F(StepEditorTest, NoSelectedMacroLeavesEveryRecordUntouched) {
     list.editorKeyReleased(13);
     const MacroTable after = state.macroTable.snapshot();
     EXPECT_EQ(after.count, before.count);
-    for (std::size_t m = 0; m < kMacroCapacity; ++m) EXPECT_EQ(after.macros[m], before.macros[m]) << m;
+    for (std::size_t m = 0; m < kMacroCapacity; ++m)
+        EXPECT_EQ(after.macros[m], before.macros[m]) << m;
 }
 
 TEST_F(StepEditorTest, CommandsDoNothingWhileRecording) {
@@ -209,7 +212,8 @@ TEST_F(StepEditorTest, ModifyDelayOpensTheEditorOnDelayLinesOnly) {
     EXPECT_TRUE(editor.focused);
     EXPECT_EQ(list.editIndex(), 3);
     const ListRect line = events.lineRect(3);
-    EXPECT_EQ(editor.createdAt.back(), (ListRect{line.left, line.top - 2, line.right, line.bottom + 2}));
+    EXPECT_EQ(editor.createdAt.back(),
+              (ListRect{line.left, line.top - 2, line.right, line.bottom + 2}));
 }
 
 TEST_F(StepEditorTest, EditedDelayIsStored) {
@@ -219,8 +223,8 @@ TEST_F(StepEditorTest, EditedDelayIsStored) {
         std::uint16_t stored;
     };
     const Case cases[] = {
-        {u"250", 13, 250},   {u"1500ms", 13, 1500}, {u"999", 27, 200}, {u"70000", 13, 4464},
-        {u"abc", 13, 0},     {u" 42 ms", 13, 42},   {u"77", 0, 77},    {u"-5", 13, 251},
+        {u"250", 13, 250}, {u"1500ms", 13, 1500}, {u"999", 27, 200}, {u"70000", 13, 4464},
+        {u"abc", 13, 0},   {u" 42 ms", 13, 42},   {u"77", 0, 77},    {u"-5", 13, 251},
     };
     for (const Case& c : cases) {
         setSteps(0, {{'A', 1, 100}, {'B', 1, 200}, {'C', 1, 300}});

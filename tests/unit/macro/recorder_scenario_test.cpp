@@ -17,10 +17,12 @@ namespace torvane {
 namespace {
 
 std::optional<std::uint8_t> keyCode(const std::string& token) {
-    if (token.size() > 1 && token[0] == '#') return static_cast<std::uint8_t>(std::stoi(token.substr(1)));
+    if (token.size() > 1 && token[0] == '#')
+        return static_cast<std::uint8_t>(std::stoi(token.substr(1)));
     const std::u16string name = utf16FromUtf8(token);
     for (int code = 1; code < 256; ++code) {
-        if (keyName(static_cast<std::uint8_t>(code)) == name) return static_cast<std::uint8_t>(code);
+        if (keyName(static_cast<std::uint8_t>(code)) == name)
+            return static_cast<std::uint8_t>(code);
     }
     return std::nullopt;
 }
@@ -52,7 +54,8 @@ Outcome runScenario(const std::vector<std::string>& input) {
     state.repeatCountEdit = &repeat;
     state.macroTable.edit([](MacroTable& table) {
         table.count = 3;
-        for (int m = 0; m < 3; ++m) table.macros[static_cast<std::size_t>(m)].setName(u"m" + decimal16(m));
+        for (int m = 0; m < 3; ++m)
+            table.macros[static_cast<std::size_t>(m)].setName(u"m" + decimal16(m));
     });
     MacroRecorder recorder(state, window, capture, clock);
 
@@ -85,13 +88,15 @@ Outcome runScenario(const std::vector<std::string>& input) {
             return {{}, "unknown input: " + line};
         }
     }
-    const Macro macro = state.macroTable.snapshot().macros[static_cast<std::size_t>(recorder.recordingMacroIndex())];
+    const Macro macro = state.macroTable.snapshot()
+                            .macros[static_cast<std::size_t>(recorder.recordingMacroIndex())];
     for (std::size_t k = 0; k < macro.eventCount; ++k) {
         const char* action = macro.steps[k].action == kActionPress     ? "down"
                              : macro.steps[k].action == kActionRelease ? "up"
                                                                        : "pause";
-        outcome.actual.push_back(std::string(action) + " " + utf8FromUtf16(keyName(macro.steps[k].code)) +
-                                 " " + std::to_string(macro.delays[k]));
+        outcome.actual.push_back(std::string(action) + " " +
+                                 utf8FromUtf16(keyName(macro.steps[k].code)) + " " +
+                                 std::to_string(macro.delays[k]));
     }
     return outcome;
 }
@@ -131,8 +136,8 @@ TEST(RecorderScenarios, AllScenarioFilesPass) {
         }
         const Outcome outcome = runScenario(input);
         EXPECT_EQ(outcome.error, "") << file.filename();
-        EXPECT_EQ(outcome.actual, expected)
-            << file.filename() << ":\n" << diff(expected, outcome.actual);
+        EXPECT_EQ(outcome.actual, expected) << file.filename() << ":\n"
+                                            << diff(expected, outcome.actual);
     }
 }
 
