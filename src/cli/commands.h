@@ -15,4 +15,7 @@ struct CommandContext {
 // torvane-ctl profile show --config FILE --profile N [--factory]
 int runProfileCommand(const CommandContext& context);
 
+// torvane-ctl macro list [--file FILE] | macro show [--file FILE] --index M
+int runMacroCommand(const CommandContext& context);
+
 }  // namespace torvane::cli

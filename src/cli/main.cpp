@@ -18,6 +18,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"profile", torvane::cli::runProfileCommand,
      "profile show [--config FILE] [--profile N] [--factory]"},
+    {"macro", torvane::cli::runMacroCommand,
+     "macro list [--file FILE] | macro show [--file FILE] --index M"},
 };
 
 void printUsage(std::ostream& out) {
