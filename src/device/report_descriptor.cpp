@@ -66,6 +66,27 @@ const DescriptorTopLevel* ReportDescriptor::topLevelOf(std::uint16_t usagePage,
     return nullptr;
 }
 
+std::optional<std::size_t> frameInputReport(std::span<const std::uint8_t> raw, bool usesReportIds,
+                                            std::span<const std::uint8_t> inputReportIds,
+                                            std::span<std::uint8_t> out) {
+    if (raw.empty()) return std::nullopt;
+    if (usesReportIds) {
+        if (!inputReportIds.empty() &&
+            std::find(inputReportIds.begin(), inputReportIds.end(), raw[0]) ==
+                inputReportIds.end()) {
+            return std::nullopt;
+        }
+        const std::size_t length = std::min(raw.size(), out.size());
+        std::copy_n(raw.begin(), length, out.begin());
+        return length;
+    }
+    if (out.empty()) return 0;
+    out[0] = 0;
+    const std::size_t length = std::min(raw.size(), out.size() - 1);
+    std::copy_n(raw.begin(), length, out.begin() + 1);
+    return length + 1;
+}
+
 std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8_t> bytes) {
     ReportDescriptor result;
     Globals globals;
