@@ -32,7 +32,7 @@ void handleDeviceEvent(AppState& state, std::span<const std::uint8_t> report, Ap
 // device has gone) it blocks without polling. Owns its thread: start() starts it, the
 // destructor stops it, cancelling a read in progress (the cancelled handle stays cancelled).
 class DeviceListener {
-public:
+  public:
     static constexpr std::chrono::milliseconds kPassPause{2};
 
     // `removal` (may be null) hears of a read that failed because the mouse has gone.
@@ -46,7 +46,7 @@ public:
     // Stops and joins the thread; start() may not be called again.
     void stop();
 
-private:
+  private:
     void run(std::stop_token stop);
 
     AppState& m_state;
