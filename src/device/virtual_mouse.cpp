@@ -130,8 +130,7 @@ void VirtualMouse::press(std::uint8_t hardwareNumber) {
         if (reported && m_state.awaitingConfirmPress) {
             m_state.awaitingConfirmPress = false;
             queueInputReport(kConfirmReportId, 0);
-        } else if (reported && hardwareNumber != 0) {
-            // 240 + 0 would not be a press; the mouse has no button 0.
+        } else if (reported && hardwareNumber >= 1 && hardwareNumber <= kMaxHardwareNumber) {
             queueInputReport(kButtonReportId, static_cast<std::uint8_t>(240 + hardwareNumber));
         }
     }

@@ -28,6 +28,8 @@ class VirtualMouse : public HidBackend {
     static constexpr std::uint16_t kInputReportLength = 8;
     static constexpr std::uint16_t kFeatureReportLength = 8;
     static constexpr std::uint8_t kButtonReportId = 5;
+    // Presses are 240 + the hardware number in one byte: numbers past 15 cannot be reported.
+    static constexpr std::uint8_t kMaxHardwareNumber = 15;
     static inline const std::string kReadPath = "virtual-mouse/read";
     static inline const std::string kWritePath = "virtual-mouse/write";
 

@@ -188,7 +188,7 @@ TEST_F(DeviceListenerTest, UnpluggedMouseEndsTheProgramOnce) {
     mouse.unplug();
     ASSERT_TRUE(eventually([&] { return removalHandler.calls == 1; }));
     EXPECT_FALSE(state.deviceLink.devicePresent);
-    removal.onRemovalNotice(VirtualMouse::kReadPath);  // the watch's notice comes too
+    removal.onRemovalNotice(state.deviceLink.devicePath);  // the watch's notice comes too
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_EQ(removalHandler.calls, 1);
 }
