@@ -18,4 +18,10 @@ int runProfileCommand(const CommandContext& context);
 // torvane-ctl macro list [--file FILE] | macro show [--file FILE] --index M
 int runMacroCommand(const CommandContext& context);
 
+// torvane-ctl reports --config FILE [--profile N]: the reports of an apply, on a virtual mouse
+int runReportsCommand(const CommandContext& context);
+
+// torvane-ctl apply [--config FILE] [--profile N]: sends the profile to the mouse and saves it
+int runApplyCommand(const CommandContext& context);
+
 }  // namespace torvane::cli

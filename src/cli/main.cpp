@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
      "profile show [--config FILE] [--profile N] [--factory]"},
     {"macro", torvane::cli::runMacroCommand,
      "macro list [--file FILE] | macro show [--file FILE] --index M"},
+    {"reports", torvane::cli::runReportsCommand, "reports --config FILE [--profile N]"},
+    {"apply", torvane::cli::runApplyCommand, "apply [--config FILE] [--profile N]"},
 };
 
 void printUsage(std::ostream& out) {
