@@ -65,9 +65,9 @@ void emitMacroStep(const MacroEvent& event, InputInjector& injector) {
 }
 
 std::int32_t macroRepetitions(const Macro& macro, std::int32_t macroRepeatWhileHeld) {
-    // Only 1 is hold mode: the listener turns a release into a stop only then, so a hand-edited
-    // mode such as 2 must not start 100000 repetitions that nothing could end.
-    if (macroRepeatWhileHeld == 1) return kHeldMacroRepetitions;
+    // Any mode other than 0 (a hand-edited MACRO_MODE2 of 2, say) is hold mode, as it is for the
+    // listener, which then turns a release into a stop; so such a macro can always be ended.
+    if (macroRepeatWhileHeld != 0) return kHeldMacroRepetitions;
     if (macro.repeatEnabled == 0) return 1;
     return macro.repeatCount;
 }

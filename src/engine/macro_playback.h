@@ -27,7 +27,7 @@ std::uint8_t macroScanCode(std::uint8_t virtualKey, InputInjector& injector);
 // middle) press (action 1) or release (action 2). Any other action injects nothing.
 void emitMacroStep(const MacroEvent& event, InputInjector& injector);
 
-// How often macro `macro` plays: 100000 in hold mode (macroRepeatWhileHeld 1), otherwise once,
+// How often macro `macro` plays: 100000 in hold mode (macroRepeatWhileHeld not 0), otherwise once,
 // or repeatCount times when repetition is enabled.
 std::int32_t macroRepetitions(const Macro& macro, std::int32_t macroRepeatWhileHeld);
 

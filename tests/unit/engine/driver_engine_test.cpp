@@ -131,6 +131,17 @@ const std::vector<Scenario> kScenarios = {
      "20 key 65 down ext=0 scan=81\n"
      "30 key 65 up ext=0 scan=81\n"
      "40 key 65 down ext=0 scan=81\n"},
+    {"HandEditedModeTwoPlaysAsHoldMode",
+     [](EngineRig& rig) {
+         rig.state.config.macroRepeatWhileHeld = 2;
+         rig.setMacro(0, kTapA, 1, 1);
+         rig.setButton(2, 41);
+     },
+     "0 press 2\n35 release\n",
+     "0 key 65 down ext=0 scan=81\n"
+     "10 key 65 up ext=0 scan=81\n"
+     "20 key 65 down ext=0 scan=81\n"
+     "30 key 65 up ext=0 scan=81\n"},
     {"HoldModeIgnoresFurtherPresses",
      [](EngineRig& rig) {
          rig.state.config.macroRepeatWhileHeld = 1;

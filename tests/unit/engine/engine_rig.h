@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +12,8 @@
 #include "app/app_state.h"
 #include "app/button_function.h"
 #include "app/profile_store.h"
+#include "device/device_listener.h"
+#include "device/virtual_mouse.h"
 #include "engine/driver_engine.h"
 #include "support/engine_fakes.h"
 #include "support/fakes.h"
@@ -18,7 +21,7 @@
 namespace torvane::test {
 
 // An engine on virtual time with logging ports, over a copy of the shipped config.ini (profile 1
-// loaded), and the listener's hand-over rules for feeding it presses and releases.
+// loaded), fed presses and releases through the listener's hand-over.
 struct EngineRig {
     TempDir dir;
     AppState state;
@@ -64,20 +67,10 @@ struct EngineRig {
         });
     }
 
-    // One input report of the mouse as the listener hands it over (no confirmation awaited).
+    // One button report of the mouse, handed over by the listener (no confirmation awaited).
     void report(std::uint8_t event) {
-        const std::int32_t mode = state.config.macroRepeatWhileHeld;
-        if (event > 240) {
-            if (state.buttonEventPending == 0) {
-                state.buttonEventCode = event;
-                state.buttonEventPending = 1;
-            } else if (mode == 0) {
-                state.stopRequested = 1;
-            }
-        } else if (event == 0 && mode == 1) {
-            state.stopRequested = 1;
-        }
-        state.wakeEngine();
+        const std::array<std::uint8_t, 2> bytes{VirtualMouse::kButtonReportId, event};
+        handleDeviceEvent(state, bytes, window);
     }
 
     // Runs a script of "MS press H" and "MS release" lines (virtual milliseconds, hardware

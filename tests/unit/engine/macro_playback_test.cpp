@@ -31,9 +31,8 @@ TEST(MacroPlaybackTest, RepetitionsByMode) {
     const Case cases[] = {
         {0, 0, 0, 1},       {0, 0, 9, 1},      {0, 1, 0, 0},      {0, 1, 3, 3},
         {0, 1, 65535, 65535}, {1, 0, 0, 100000}, {1, 1, 3, 100000},
-        // A hand-edited mode other than 0 and 1 plays as press mode: the listener never turns a
-        // release into a stop for it, so hold mode could not be ended.
-        {2, 1, 3, 3},       {-1, 0, 0, 1},
+        // A hand-edited mode other than 0 and 1 is hold mode, as the listener takes it.
+        {2, 1, 3, 100000},  {-1, 0, 0, 100000},
     };
     for (const Case& c : cases) {
         Macro macro;
