@@ -15,4 +15,7 @@ struct CommandContext {
 // torvane-ctl profile show --config FILE --profile N [--factory]
 int runProfileCommand(const CommandContext& context);
 
+// torvane-ctl driver [--config FILE] [--macros FILE] [--virtual]
+int runDriverCommand(const CommandContext& context);
+
 }  // namespace torvane::cli

@@ -18,6 +18,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"profile", torvane::cli::runProfileCommand,
      "profile show [--config FILE] [--profile N] [--factory]"},
+    {"driver", torvane::cli::runDriverCommand,
+     "driver [--config FILE] [--macros FILE] [--virtual]"},
 };
 
 void printUsage(std::ostream& out) {
