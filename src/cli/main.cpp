@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
      "macro list [--file FILE] | macro show [--file FILE] --index M"},
     {"reports", torvane::cli::runReportsCommand, "reports --config FILE [--profile N]"},
     {"apply", torvane::cli::runApplyCommand, "apply [--config FILE] [--profile N]"},
+    {"driver", torvane::cli::runDriverCommand,
+     "driver [--config FILE] [--macros FILE] [--virtual]"},
 };
 
 void printUsage(std::ostream& out) {
