@@ -90,7 +90,8 @@ struct AppState {
     std::int32_t hoverColourElement = kNoElement;
     std::int32_t hoverAdvancedElement = kNoElement;
     std::int32_t selectedButtonElement = 0;  // 17..23: button slot + 16
-    std::array<std::int32_t, kDpiStageCount> dpiSettingElement{};  // derived on every load
+    // Derived on every profile load, also on the engine thread (next profile), hence shared.
+    std::array<SharedValue<std::int32_t>, kDpiStageCount> dpiSettingElement{};
     bool pickerOpen = false;
     FunctionPicker* picker = nullptr;
     Point pickerOrigin{};

@@ -36,10 +36,7 @@
 #include "engine/sender_engine_device.h"
 #include "engine/shell.h"
 
-#if __has_include("macro/macro_file.h")
 #include "macro/macro_file.h"
-#define TORVANE_DRIVER_HAS_MACRO_FILE 1
-#endif
 #if defined(TORVANE_HIDAPI_AVAILABLE)
 #include "device/hidapi/hidapi_backend.h"
 #endif
@@ -289,16 +286,9 @@ std::string reportText(const std::vector<std::uint8_t>& report) {
     return text.str();
 }
 
-bool loadMacros(AppState& state, const std::filesystem::path& path) {
-#if defined(TORVANE_DRIVER_HAS_MACRO_FILE)
+void loadMacros(AppState& state, const std::filesystem::path& path) {
     StderrMessageBox messageBox;
     loadMacroFile(state, path, messageBox);
-    return true;
-#else
-    (void)state;
-    (void)path;
-    return false;
-#endif
 }
 
 // Everything the driver runs on, in the order it is built and torn down.
@@ -510,9 +500,8 @@ int runDriverCommand(const CommandContext& context) {
 
     state.currentConfigIndex = driver->store.readCurrentConfigIndex(configFile);
     driver->store.loadProfile(configFile, state.currentConfigIndex, false);
-    if (std::filesystem::is_regular_file(macroFile, error) && !loadMacros(state, macroFile) &&
-        macrosGiven) {
-        printError("this build cannot read macro files; macros stay empty");
+    if (std::filesystem::is_regular_file(macroFile, error) || macrosGiven) {
+        loadMacros(state, macroFile);
     }
 
     blockEndSignals();
