@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/startup_steps.h"
+
+namespace torvane {
+
+struct AppState;
+class MessageBox;
+class QtMainWindow;
+struct GuiOptions;
+
+// The start-up steps of torvane-gmouse, wired to the real subsystems. UI thread only.
+class GuiStartupSteps : public StartupSteps {
+public:
+    GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
+                    const GuiOptions& options);
+
+    void startWorkers() override;
+    void extendSystemMenu() override;
+    void setIconAndTitle() override;
+    bool loadSkin() override;
+    void finishSkinLayout() override;
+    void buildWindowShape() override;
+    void loadMacros() override;
+    void loadMenus() override;
+    bool discoverMouse() override;
+    void applyConfiguration() override;
+    void sendDriverOff() override;
+    void sleepMs(int milliseconds) override;
+
+private:
+    AppState& m_state;
+    QtMainWindow& m_window;
+    MessageBox& m_messageBox;
+    const GuiOptions& m_options;
+};
+
+}  // namespace torvane
