@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace torvane {
@@ -46,5 +47,11 @@ struct SkinLayout {
     std::int32_t maskWidth = 0;
     std::int32_t maskHeight = 0;
 };
+
+// The smallest index i in 0..lastIndex whose rectangle contains (px, py), or kNoElement when
+// none does (also when lastIndex is negative). Indexes beyond the end of `rects` are not
+// looked at.
+std::int32_t hitTestElements(std::span<const SkinRect> rects, std::int32_t lastIndex,
+                             std::int32_t px, std::int32_t py);
 
 }  // namespace torvane
