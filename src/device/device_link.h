@@ -4,29 +4,31 @@
 #include <cstdint>
 #include <string>
 
+#include "device/device_handle.h"
+#include "device/hid_caps.h"
+
 namespace torvane {
 
 // The mouse's ids.
 inline constexpr std::uint16_t kMouseVendorId = 0x18F8;
 inline constexpr std::uint16_t kMouseProductId = 0x0F99;
 
-// The HID capabilities of one collection; only these five are used.
-struct HidCaps {
-    std::uint16_t usage = 0;
-    std::uint16_t usagePage = 0;
-    std::uint16_t inputReportLength = 0;
-    std::uint16_t outputReportLength = 0;
-    std::uint16_t featureReportLength = 0;
-    bool operator==(const HidCaps&) const = default;
-};
+// The mouse's two vendor collections: input reports come from the read collection, feature
+// reports go to the write collection.
+inline constexpr std::uint16_t kReadUsagePage = 0xFF00;
+inline constexpr std::uint16_t kWriteUsagePage = 0xFF01;
+inline constexpr std::uint16_t kVendorUsage = 1;
 
-// What discovery found of the mouse. Written by the UI thread during discovery; the listener and
-// the senders read it afterwards.
+// What discovery found of the mouse. Discovery writes it on the UI thread. The listener and the
+// senders use the handles only (each carries the caps it was opened with), so they never read
+// the plain fields while discovery may still write them.
 struct DeviceLink {
     std::atomic<bool> devicePresent{false};
-    std::string devicePath;  // path of the last interface that matched the mouse's ids
-    HidCaps readCaps;
-    HidCaps writeCaps;
+    std::string devicePath;  // path of the last interface that matched the mouse's ids (UI thread)
+    DeviceHandle readHandle;   // usage page 0xFF00, usage 1, opened for reading
+    DeviceHandle writeHandle;  // usage page 0xFF01, usage 1, opened for writing
+    HidCaps readCaps;          // UI thread; readHandle keeps its own copy
+    HidCaps writeCaps;         // UI thread; writeHandle keeps its own copy
 };
 
 }  // namespace torvane
