@@ -2,19 +2,24 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPainter>
+#include <filesystem>
 
 #include "app/app_lifecycle.h"
 #include "app/app_state.h"
 #include "app/profile_store.h"
 #include "gui/gui_startup_steps.h"
 #include "gui/quiet_ports.h"
+#include "device/virtual_mouse.h"
+#include "gui/virtual_mouse_panel.h"
 #include "platform/qt/qt_app_window.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_image_loader.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_single_instance.h"
 #include "platform/qt/qt_tray_icon.h"
+#include "ui/main_window/main_window_painter.h"
 #include "ui/main_window/page_tab_input.h"
 
 #if TORVANE_X11_AVAILABLE
@@ -34,24 +39,32 @@ std::unique_ptr<PointerSpeed> makePointerSpeed() {
     return std::make_unique<UnavailablePointerSpeed>();
 }
 
+// Space between the main window and the virtual mouse's panel.
+constexpr int kPanelGap = 12;
+
 }  // namespace
 
 // Declared in the order of construction; torn down in reverse, so the workers stop before the
 // state and the window they use go away.
 struct GuiProgram::Parts {
-    explicit Parts(const GuiOptions& options)
+    Parts(const GuiOptions& options, const std::filesystem::path& programDirectory)
         : profiles(state),
+          images(programDirectory / "skins"),
           appWindow(window),
           messageBox(&window),
           fileDialog(&window),
           pointerSpeed(makePointerSpeed()),
-          steps(state, window, messageBox, options),
+          steps(state, window, messageBox, images, options),
           lifecycle(state, LifecyclePorts{steps, profiles, messageBox, *pointerSpeed, injector,
                                           tray, appWindow}),
-          input(state) {}
+          input(state) {
+        setProgramDirectory(state, programDirectory);
+        if (options.virtualMouse) virtualMouse = std::make_unique<VirtualMouse>();
+    }
 
     AppState state;
     ProfileStore profiles;
+    QtImageLoader images;
     QtMainWindow window;
     QtAppWindow appWindow;
     QtMessageBox messageBox;
@@ -62,6 +75,9 @@ struct GuiProgram::Parts {
     GuiStartupSteps steps;
     AppLifecycle lifecycle;
     PageTabInput input;
+    // The simulated mouse of --virtual-mouse, and its panel.
+    std::unique_ptr<VirtualMouse> virtualMouse;
+    std::unique_ptr<VirtualMousePanel> panel;
 };
 
 GuiProgram::GuiProgram(const GuiOptions& options) : m_options(options) {}
@@ -72,21 +88,21 @@ int GuiProgram::run() {
     QtSingleInstance instance;
     if (!AppLifecycle::claimSingleInstance(instance)) return 0;
 
-    m_parts = std::make_unique<Parts>(m_options);
+    m_parts = std::make_unique<Parts>(
+        m_options, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     Parts& parts = *m_parts;
-    setProgramDirectory(parts.state,
-                        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     instance.setActivationHandler([&parts] {
         if (!parts.window.destroyed()) parts.window.bringToFront();
     });
 
     QtMainWindow::Handlers handlers;
     handlers.paintFrame = [&parts](QImage& frame) {
-        frame.fill(QColor(24, 26, 32));
-        QPainter painter(&frame);
-        painter.setPen(Qt::white);
-        painter.drawText(frame.rect(), Qt::AlignCenter,
-                         QStringLiteral("page %1").arg(parts.state.currentPage));
+        QtCanvas canvas(frame);
+        PaintView view;
+        view.minimised = parts.window.isMinimized();
+        view.clientWidth = frame.width();
+        view.clientHeight = frame.height();
+        paintMainWindow(parts.state, parts.images, canvas, view);
     };
     handlers.mouseMove = [&parts](Point point) {
         if (parts.input.mouseMove(point) > 0) parts.window.update();
@@ -105,6 +121,11 @@ int GuiProgram::run() {
 
     if (!parts.lifecycle.runStartup()) return 0;
     parts.window.show();
+    if (parts.virtualMouse) {
+        parts.panel = std::make_unique<VirtualMousePanel>(*parts.virtualMouse);
+        parts.panel->move(parts.window.geometry().right() + kPanelGap, parts.window.y());
+        parts.panel->show();
+    }
     return QApplication::exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "app/app_state.h"
@@ -9,12 +10,24 @@
 #include "gui/gui_options.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_region.h"
+#include "ui/main_window/window_shape.h"
+#include "ui/skin/skin_loader.h"
 
 namespace torvane {
 
+namespace {
+// Without a mask picture the window keeps this size, unshaped.
+constexpr int kFallbackWidth = 800;
+constexpr int kFallbackHeight = 640;
+}  // namespace
+
 GuiStartupSteps::GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                                 const GuiOptions& options)
-    : m_state(state), m_window(window), m_messageBox(messageBox), m_options(options) {}
+                                 ImageLoader& images, const GuiOptions& options)
+    : m_state(state),
+      m_window(window),
+      m_messageBox(messageBox),
+      m_images(images),
+      m_options(options) {}
 
 void GuiStartupSteps::startWorkers() {}
 
@@ -26,21 +39,24 @@ void GuiStartupSteps::setIconAndTitle() {
     m_window.setWindowTitle(QString::fromStdU16String(kMainWindowTitle));
 }
 
-bool GuiStartupSteps::loadSkin() { return true; }
+bool GuiStartupSteps::loadSkin() {
+    if (!torvane::loadSkin(m_state, m_messageBox)) return false;
+    // The warning dialog's layout is read later, after the profile; a missing file must still
+    // stop the start-up here, before anything is sent to the mouse.
+    std::error_code error;
+    if (!std::filesystem::exists(m_state.skinDirectory / skin_file::kWarningLayout, error)) {
+        m_messageBox.show(kSkinFileMissingMessage);
+        return false;
+    }
+    return true;
+}
 
-void GuiStartupSteps::finishSkinLayout() {}
+void GuiStartupSteps::finishSkinLayout() { loadWarningLayout(m_state, m_messageBox); }
 
 void GuiStartupSteps::buildWindowShape() {
-    // Until the skin's mask is read: a rectangle with cut corners.
-    constexpr int kWidth = 800;
-    constexpr int kHeight = 640;
-    constexpr int kCorner = 40;
-    m_state.skinLayout.maskWidth = kWidth;
-    m_state.skinLayout.maskHeight = kHeight;
-    m_state.windowShape.runs.clear();
-    for (int y = 0; y < kHeight; ++y) {
-        const int edge = y < kCorner ? kCorner - y : (y >= kHeight - kCorner ? y - (kHeight - kCorner) + 1 : 0);
-        m_state.windowShape.runs.push_back({y, edge, kWidth - edge});
+    if (!torvane::buildWindowShape(m_state, m_images)) {
+        m_window.setShape(QSize(kFallbackWidth, kFallbackHeight), QRegion());
+        return;
     }
     m_window.setShape(QSize(m_state.skinLayout.maskWidth, m_state.skinLayout.maskHeight),
                       toQRegion(m_state.windowShape));

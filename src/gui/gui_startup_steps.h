@@ -5,6 +5,7 @@
 namespace torvane {
 
 struct AppState;
+class ImageLoader;
 class MessageBox;
 class QtMainWindow;
 struct GuiOptions;
@@ -13,7 +14,7 @@ struct GuiOptions;
 class GuiStartupSteps : public StartupSteps {
 public:
     GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                    const GuiOptions& options);
+                    ImageLoader& images, const GuiOptions& options);
 
     void startWorkers() override;
     void extendSystemMenu() override;
@@ -32,6 +33,7 @@ private:
     AppState& m_state;
     QtMainWindow& m_window;
     MessageBox& m_messageBox;
+    ImageLoader& m_images;
     const GuiOptions& m_options;
 };
 

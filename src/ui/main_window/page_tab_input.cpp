@@ -1,6 +1,5 @@
 #include "ui/main_window/page_tab_input.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <utility>
@@ -14,11 +13,7 @@ namespace {
 // The lowest element of rects[0..last] containing the point, or kNoElement.
 template <std::size_t N>
 std::int32_t hitTest(const std::array<SkinRect, N>& rects, int last, Point point) {
-    const int end = std::min(last, static_cast<int>(N) - 1);
-    for (int i = 0; i <= end; ++i) {
-        if (rects[static_cast<std::size_t>(i)].contains(point.x, point.y)) return i;
-    }
-    return kNoElement;
+    return hitTestElements(rects, last, point.x, point.y);
 }
 
 constexpr std::uint8_t kMainPage = 0;
