@@ -9,7 +9,12 @@
 #include "app/profile_store.h"
 #include "gui/gui_startup_steps.h"
 #include "gui/quiet_ports.h"
+#include "device/config_sender.h"
+#include "device/device_listener.h"
+#include "device/hid_backend.h"
+#include "device/mouse_removal.h"
 #include "device/virtual_mouse.h"
+#include "gui/gui_confirm_blink.h"
 #include "gui/virtual_mouse_panel.h"
 #include "platform/qt/qt_app_window.h"
 #include "platform/qt/qt_canvas.h"
@@ -42,6 +47,23 @@ std::unique_ptr<PointerSpeed> makePointerSpeed() {
 // Space between the main window and the virtual mouse's panel.
 constexpr int kPanelGap = 12;
 
+// Ends the program on the UI thread when the mouse has gone.
+class GuiRemovalHandler : public MouseRemovalHandler {
+public:
+    explicit GuiRemovalHandler(std::function<void()> onRemoved) : m_onRemoved(std::move(onRemoved)) {}
+    void mouseRemoved() override {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), m_onRemoved, Qt::QueuedConnection);
+    }
+
+private:
+    std::function<void()> m_onRemoved;
+};
+
+std::unique_ptr<HidBackend> makeBackend(const GuiOptions& options) {
+    if (options.virtualMouse) return std::make_unique<VirtualMouse>();
+    return nullptr;
+}
+
 }  // namespace
 
 // Declared in the order of construction; torn down in reverse, so the workers stop before the
@@ -54,12 +76,19 @@ struct GuiProgram::Parts {
           messageBox(&window),
           fileDialog(&window),
           pointerSpeed(makePointerSpeed()),
-          steps(state, window, messageBox, images, options),
+          backend(makeBackend(options)),
+          virtualMouse(dynamic_cast<VirtualMouse*>(backend.get())),
+          blink(state, appWindow),
+          sender(state, profiles, *pointerSpeed, appWindow, blink),
+          removalHandler([this] { lifecycle.onMouseRemoved(); }),
+          removalMonitor(state.deviceLink, removalHandler),
+          steps(state, window, messageBox, images, backend.get(), sender),
           lifecycle(state, LifecyclePorts{steps, profiles, messageBox, *pointerSpeed, injector,
                                           tray, appWindow}),
-          input(state) {
+          input(state),
+          listener(state, appWindow, &removalMonitor) {
         setProgramDirectory(state, programDirectory);
-        if (options.virtualMouse) virtualMouse = std::make_unique<VirtualMouse>();
+        steps.setListener(listener);
     }
 
     AppState state;
@@ -72,12 +101,19 @@ struct GuiProgram::Parts {
     QtTrayIcon tray;
     std::unique_ptr<PointerSpeed> pointerSpeed;
     DroppingInjector injector;
+    // The real mouse through the platform's HID layer, or the virtual mouse.
+    std::unique_ptr<HidBackend> backend;
+    VirtualMouse* virtualMouse;  // the backend when it is the virtual mouse, else null
+    GuiConfirmBlink blink;
+    ConfigSender sender;
+    GuiRemovalHandler removalHandler;
+    MouseRemovalMonitor removalMonitor;
     GuiStartupSteps steps;
     AppLifecycle lifecycle;
     PageTabInput input;
-    // The simulated mouse of --virtual-mouse, and its panel.
-    std::unique_ptr<VirtualMouse> virtualMouse;
-    std::unique_ptr<VirtualMousePanel> panel;
+    std::unique_ptr<VirtualMousePanel> panel;  // with --virtual-mouse
+    // Last: its thread stops first, before anything it uses goes away.
+    DeviceListener listener;
 };
 
 GuiProgram::GuiProgram(const GuiOptions& options) : m_options(options) {}

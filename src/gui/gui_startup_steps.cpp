@@ -7,7 +7,9 @@
 
 #include "app/app_state.h"
 #include "app/message_box.h"
-#include "gui/gui_options.h"
+#include "device/config_sender.h"
+#include "device/device_listener.h"
+#include "device/mouse_discovery.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_region.h"
 #include "ui/main_window/window_shape.h"
@@ -22,14 +24,17 @@ constexpr int kFallbackHeight = 640;
 }  // namespace
 
 GuiStartupSteps::GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                                 ImageLoader& images, const GuiOptions& options)
+                                 ImageLoader& images, HidBackend* backend, ConfigSender& sender)
     : m_state(state),
       m_window(window),
       m_messageBox(messageBox),
       m_images(images),
-      m_options(options) {}
+      m_backend(backend),
+      m_sender(sender) {}
 
-void GuiStartupSteps::startWorkers() {}
+void GuiStartupSteps::startWorkers() {
+    if (m_listener != nullptr) m_listener->start();
+}
 
 void GuiStartupSteps::extendSystemMenu() {
     // A frameless window has no system menu; the About box is reached from the tray menu.
@@ -68,11 +73,14 @@ void GuiStartupSteps::loadMenus() {
     // The owner-drawn menus come with the tray menu and the macro list's context menu.
 }
 
-bool GuiStartupSteps::discoverMouse() { return m_options.virtualMouse; }
+bool GuiStartupSteps::discoverMouse() {
+    if (m_backend == nullptr) return false;
+    return torvane::discoverMouse(m_state.deviceLink, *m_backend);
+}
 
-void GuiStartupSteps::applyConfiguration() {}
+void GuiStartupSteps::applyConfiguration() { m_sender.applyConfiguration(); }
 
-void GuiStartupSteps::sendDriverOff() {}
+void GuiStartupSteps::sendDriverOff() { m_sender.sendDriverOff(); }
 
 void GuiStartupSteps::sleepMs(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

@@ -5,16 +5,20 @@
 namespace torvane {
 
 struct AppState;
+class ConfigSender;
+class DeviceListener;
+class HidBackend;
 class ImageLoader;
 class MessageBox;
 class QtMainWindow;
-struct GuiOptions;
 
 // The start-up steps of torvane-gmouse, wired to the real subsystems. UI thread only.
 class GuiStartupSteps : public StartupSteps {
 public:
     GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                    ImageLoader& images, const GuiOptions& options);
+                    ImageLoader& images, HidBackend* backend, ConfigSender& sender);
+    // The listener that startWorkers() starts.
+    void setListener(DeviceListener& listener) { m_listener = &listener; }
 
     void startWorkers() override;
     void extendSystemMenu() override;
@@ -34,7 +38,9 @@ private:
     QtMainWindow& m_window;
     MessageBox& m_messageBox;
     ImageLoader& m_images;
-    const GuiOptions& m_options;
+    HidBackend* m_backend;  // null: no HID layer on this platform, so never a mouse
+    ConfigSender& m_sender;
+    DeviceListener* m_listener = nullptr;
 };
 
 }  // namespace torvane
