@@ -32,6 +32,8 @@ struct Image {
         return image;
     }
 
+    bool operator==(const Image&) const = default;
+
     bool valid() const {
         return width > 0 && height > 0 &&
                pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
