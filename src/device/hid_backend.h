@@ -55,6 +55,11 @@ public:
     virtual std::vector<HidInterface> enumerate() = 0;
     // Opens `path` for reading input reports or for sending feature reports; null on failure.
     virtual std::unique_ptr<HidDevice> open(const std::string& path, HidAccess access) = 0;
+    // Opens the enumerated collection `entry`; a backend that needs more than the path to
+    // serve one collection (say, to pass on only its input reports) overrides this.
+    virtual std::unique_ptr<HidDevice> openInterface(const HidInterface& entry, HidAccess access) {
+        return open(entry.path, access);
+    }
 };
 
 }  // namespace torvane

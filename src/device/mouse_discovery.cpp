@@ -19,11 +19,11 @@ bool discoverMouse(DeviceLink& link, HidBackend& backend) {
         link.devicePath = entry.path;
         if (entry.caps.usagePage == kReadUsagePage && entry.caps.usage == kVendorUsage) {
             link.readCaps = entry.caps;
-            link.readHandle.assign(backend.open(entry.path, HidAccess::Read), entry.caps);
+            link.readHandle.assign(backend.openInterface(entry, HidAccess::Read), entry.caps);
         }
         if (entry.caps.usagePage == kWriteUsagePage && entry.caps.usage == kVendorUsage) {
             link.writeCaps = entry.caps;
-            link.writeHandle.assign(backend.open(entry.path, HidAccess::Write), entry.caps);
+            link.writeHandle.assign(backend.openInterface(entry, HidAccess::Write), entry.caps);
         }
         if (link.readHandle.isSet() && link.writeHandle.isSet()) break;
     }
