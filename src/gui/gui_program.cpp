@@ -13,6 +13,7 @@
 #include "device/device_listener.h"
 #include "device/hid_backend.h"
 #include "device/mouse_removal.h"
+#include "device/removal_watch.h"
 #include "device/virtual_mouse.h"
 #include "gui/gui_confirm_blink.h"
 #include "gui/virtual_mouse_panel.h"
@@ -29,6 +30,12 @@
 
 #if TORVANE_X11_AVAILABLE
 #include "platform/x11/x11_pointer_speed.h"
+#endif
+#if TORVANE_HIDAPI_AVAILABLE
+#include "device/hidapi/hidapi_backend.h"
+#endif
+#if TORVANE_LINUX_AVAILABLE
+#include "platform/linux/udev_removal_watch.h"
 #endif
 
 namespace torvane {
@@ -61,7 +68,11 @@ private:
 
 std::unique_ptr<HidBackend> makeBackend(const GuiOptions& options) {
     if (options.virtualMouse) return std::make_unique<VirtualMouse>();
+#if TORVANE_HIDAPI_AVAILABLE
+    return std::make_unique<HidapiBackend>();
+#else
     return nullptr;
+#endif
 }
 
 }  // namespace
@@ -112,9 +123,23 @@ struct GuiProgram::Parts {
     AppLifecycle lifecycle;
     PageTabInput input;
     std::unique_ptr<VirtualMousePanel> panel;  // with --virtual-mouse
+    std::unique_ptr<RemovalWatch> removalWatch;  // the real mouse's removal notices
     // Last: its thread stops first, before anything it uses goes away.
     DeviceListener listener;
 };
+
+// Started once the mouse has been found, so that its path no longer changes.
+void GuiProgram::startRemovalWatch(Parts& parts) {
+#if TORVANE_LINUX_AVAILABLE
+    if (parts.virtualMouse != nullptr) return;
+    parts.removalWatch = std::make_unique<UdevRemovalWatch>();
+    parts.removalWatch->start([&parts](const std::string& removedPath) {
+        parts.removalMonitor.onRemovalNotice(removedPath);
+    });
+#else
+    (void)parts;
+#endif
+}
 
 GuiProgram::GuiProgram(const GuiOptions& options) : m_options(options) {}
 
@@ -156,6 +181,7 @@ int GuiProgram::run() {
     parts.window.setHandlers(std::move(handlers));
 
     if (!parts.lifecycle.runStartup()) return 0;
+    startRemovalWatch(parts);
     parts.window.show();
     if (parts.virtualMouse) {
         parts.panel = std::make_unique<VirtualMousePanel>(*parts.virtualMouse);

@@ -21,6 +21,7 @@ public:
 
 private:
     struct Parts;
+    static void startRemovalWatch(Parts& parts);
     GuiOptions m_options;
     std::unique_ptr<Parts> m_parts;
 };

@@ -8,6 +8,8 @@
 //   shape_client screenshot TITLE FILE   writes the window's area of the screen as PNG
 //   shape_client close TITLE             sends the window manager's close request
 //   shape_client count TITLE             prints how many mapped windows carry the title
+//   shape_client accel - [N D]           prints the pointer acceleration as "N/D" (or sets it)
+//   shape_client hold - SECONDS          stays connected to the display for that long
 
 // Qt first: Xlib defines macros (Bool, Status) that Qt's headers use as names.
 #include <QGuiApplication>
@@ -126,6 +128,27 @@ int main(int argc, char** argv) {
         }
         std::fprintf(stderr, "shape_client: no window titled '%s'\n", title.c_str());
         return 1;
+    }
+    if (command == "hold") {
+        // Stays connected, so that the server keeps its settings when the program under test
+        // (its only other client) disconnects: an X server resets when its last client leaves.
+        const int seconds = argc > 3 ? std::atoi(argv[3]) : 60;
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        XCloseDisplay(display);
+        return 0;
+    }
+    if (command == "accel" && argc > 4) {
+        XChangePointerControl(display, True, False, std::atoi(argv[3]), std::atoi(argv[4]), 0);
+        XSync(display, False);
+        return 0;
+    }
+    if (command == "accel") {
+        int numerator = 0;
+        int denominator = 0;
+        int threshold = 0;
+        XGetPointerControl(display, &numerator, &denominator, &threshold);
+        std::printf("%d/%d\n", numerator, denominator);
+        return 0;
     }
     if (command == "count") {
         std::vector<Window> found;

@@ -6,17 +6,9 @@
 
 namespace torvane::test {
 
-// The one QApplication of the Qt tests (offscreen platform), made on first use.
-inline QApplication& qtTestApp() {
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+// The one QApplication of the Qt tests (offscreen platform). A test environment makes it
+// before the first test runs, so that widget tests work whatever test runs first.
+QApplication& qtTestApp();
 
 // Runs the event loop until `done` holds or `timeoutMs` have passed; returns `done()`.
 inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 5000) {

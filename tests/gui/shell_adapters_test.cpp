@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "gui/qt_test_app.h"
+#include "qt_test_app.h"
 #include "platform/qt/qt_app_window.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_main_window.h"
