@@ -152,8 +152,10 @@ int GuiProgram::run() {
     m_parts = std::make_unique<Parts>(
         m_options, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     Parts& parts = *m_parts;
-    instance.setActivationHandler([&parts] {
-        if (!parts.window.destroyed()) parts.window.bringToFront();
+    // A second start during the start-up (a message box may be up) changes nothing.
+    bool running = false;
+    instance.setActivationHandler([&parts, &running] {
+        if (running && !parts.window.destroyed()) parts.window.bringToFront();
     });
 
     QtMainWindow::Handlers handlers;
@@ -182,6 +184,7 @@ int GuiProgram::run() {
 
     if (!parts.lifecycle.runStartup()) return 0;
     startRemovalWatch(parts);
+    running = true;
     parts.window.show();
     if (parts.virtualMouse) {
         parts.panel = std::make_unique<VirtualMousePanel>(*parts.virtualMouse);

@@ -34,8 +34,9 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
         "QPushButton:pressed { background: #2f6fd6; border-color: #7fb3ff; }"
         "QLabel[role=\"value\"] { color: #ffffff; font-weight: bold; }"));
 
-    auto valueLabel = [this] {
+    auto valueLabel = [this](const QString& name) {
         auto* label = new QLabel(QStringLiteral("-"), this);
+        label->setObjectName(name);
         label->setProperty("role", "value");
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return label;
@@ -48,17 +49,24 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
         grid->addWidget(new QLabel(QStringLiteral("Button %1 code").arg(kPanelHardwareButtons[i]),
                                    sent),
                         row, 0);
-        m_codes[i] = valueLabel();
+        m_codes[i] = valueLabel(QStringLiteral("code%1").arg(kPanelHardwareButtons[i]));
         grid->addWidget(m_codes[i], row++, 1);
     }
-    const std::pair<const char*, QLabel**> rows[] = {
-        {"DPI stage / value index", &m_dpi}, {"LED mode", &m_led},     {"Wheel", &m_wheel},
-        {"Driver", &m_driver},               {"Reports", &m_reports}, {"Last report", &m_lastReport},
+    struct Row {
+        const char* caption;
+        const char* name;
+        QLabel** label;
     };
-    for (const auto& [name, label] : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(name), sent), row, 0);
-        *label = valueLabel();
-        grid->addWidget(*label, row++, 1);
+    const Row rows[] = {
+        {"DPI stage / value index", "dpi", &m_dpi}, {"LED mode", "led", &m_led},
+        {"Wheel", "wheel", &m_wheel},               {"Driver", "driver", &m_driver},
+        {"Reports", "reports", &m_reports},         {"Last report", "lastReport", &m_lastReport},
+    };
+    for (const Row& r : rows) {
+        grid->addWidget(new QLabel(QString::fromLatin1(r.caption), sent), row, 0);
+        QLabel*& label = *r.label;
+        label = valueLabel(QString::fromLatin1(r.name));
+        grid->addWidget(label, row++, 1);
     }
 
     auto* buttons = new QGroupBox(QStringLiteral("Hold a mouse button"), this);
