@@ -33,18 +33,22 @@ using namespace torvane;
 namespace {
 
 class SilentMessageBox : public MessageBox {
-public:
+  public:
     void show(const std::u16string&) override { ++shown; }
     int shown = 0;
 };
 
-QString qPath(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
+QString qPath(const fs::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
 
-SkinRect cell(int n) { return SkinRect{12 + (n % 10) * 78, 40 + (n / 10) * 66, 72, 28}; }
+SkinRect cell(int n) {
+    return SkinRect{12 + (n % 10) * 78, 40 + (n / 10) * 66, 72, 28};
+}
 
 std::string record(const SkinRect& r, const std::string& caption) {
-    return "e," + std::to_string(r.x) + "," + std::to_string(r.y) + "," +
-           std::to_string(r.width) + "," + std::to_string(r.height) + "," + caption + ",";
+    return "e," + std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) +
+           "," + std::to_string(r.height) + "," + caption + ",";
 }
 
 // A skin of noisy pictures (so the JPEG decoder has real work) with a grid of elements.
@@ -62,8 +66,8 @@ void writeSkin(const fs::path& skins) {
     };
     for (const char* n : {"main_normal.jpg", "advanced_normal.jpg", "color_normal_pink.jpg"})
         picture(n, QColor(28, 30, 38));
-    for (const char* n : {"main_over.jpg", "advanced_over.jpg", "color_over_red.jpg",
-                          "color_over_blue.jpg"})
+    for (const char* n :
+         {"main_over.jpg", "advanced_over.jpg", "color_over_red.jpg", "color_over_blue.jpg"})
         picture(n, QColor(40, 110, 210));
     for (const char* n : {"main_down.jpg", "advanced_down.jpg", "color_down_purple.jpg",
                           "color_normal_gray.jpg", "dpi_slider.jpg"})
@@ -81,19 +85,24 @@ void writeSkin(const fs::path& skins) {
     mask.save(qPath(skins / "main_mask.jpg"), "JPG", 90);
     std::ofstream main(skins / "skin_main.ini", std::ios::binary);
     main << "[BUTTONPOS]\n";
-    for (int n = 0; n < 80; ++n) main << n << "=" << record(cell(n), "按钮" + std::to_string(n)) << "\n";
+    for (int n = 0; n < 80; ++n)
+        main << n << "=" << record(cell(n), "按钮" + std::to_string(n)) << "\n";
     main << "[FUN_STRING]\n";
     for (int n = 1; n < 55; ++n) main << n << "=功能" << n << "\n";
     std::ofstream colour(skins / "skin_color.ini", std::ios::binary);
     colour << "[BUTTONPOS]\n";
-    for (int n = 0; n < 12; ++n) colour << n << "=" << record(cell(40 + n), "灯光" + std::to_string(n)) << "\n";
+    for (int n = 0; n < 12; ++n)
+        colour << n << "=" << record(cell(40 + n), "灯光" + std::to_string(n)) << "\n";
     std::ofstream advanced(skins / "skin_advance.ini", std::ios::binary);
     advanced << "[BUTTONPOS]\n";
-    for (int n = 0; n < 20; ++n) advanced << n << "=" << record(cell(40 + n), "宏" + std::to_string(n)) << "\n";
-    advanced << "[EDIT]\n3=" << record({600, 560, 60, 20}, "") << "\n4=" << record({500, 560, 90, 20}, "")
-             << "\n[MACRODISPLAY]\n1=" << record({20, 480, 200, 120}, "") << "\n2="
-             << record({240, 480, 200, 120}, "") << "\n";
-    std::ofstream(skins / "LBWarning.ini", std::ios::binary) << "[BUTTONPOS]\n0=" << record({10, 10, 60, 24}, "确定") << "\n";
+    for (int n = 0; n < 20; ++n)
+        advanced << n << "=" << record(cell(40 + n), "宏" + std::to_string(n)) << "\n";
+    advanced << "[EDIT]\n3=" << record({600, 560, 60, 20}, "")
+             << "\n4=" << record({500, 560, 90, 20}, "")
+             << "\n[MACRODISPLAY]\n1=" << record({20, 480, 200, 120}, "")
+             << "\n2=" << record({240, 480, 200, 120}, "") << "\n";
+    std::ofstream(skins / "LBWarning.ini", std::ios::binary)
+        << "[BUTTONPOS]\n0=" << record({10, 10, 60, 24}, "确定") << "\n";
 }
 
 double millisecondsPer(int runs, const std::function<void()>& operation) {
@@ -149,7 +158,8 @@ int main(int argc, char** argv) {
     };
 
     std::printf("window %d x %d\n", state.skinLayout.maskWidth, state.skinLayout.maskHeight);
-    std::printf("%-10s %16s %22s %8s\n", "page", "kept ms/paint", "decode-each ms/paint", "speedup");
+    std::printf("%-10s %16s %22s %8s\n", "page", "kept ms/paint", "decode-each ms/paint",
+                "speedup");
     const char* names[] = {"main", "advanced", "colour"};
     double worstPaint = 0, worstRatio = 1e9;
     for (std::uint8_t page = 0; page < 3; ++page) {
@@ -158,7 +168,8 @@ int main(int argc, char** argv) {
         const double baseline = millisecondsPer(20, [&] { paintWith(decodeEachTime); });
         worstPaint = std::max(worstPaint, cached);
         worstRatio = std::min(worstRatio, baseline / cached);
-        std::printf("%-10s %16.3f %22.3f %7.1fx\n", names[page], cached, baseline, baseline / cached);
+        std::printf("%-10s %16.3f %22.3f %7.1fx\n", names[page], cached, baseline,
+                    baseline / cached);
     }
     const double shape = millisecondsPer(100, [&] { buildWindowShape(state, kept); });
     // The construction the shape replaces: start from the rectangle and cut one pixel at a time.

@@ -31,7 +31,7 @@ struct TextSize {
 // Text uses the window's font (a CJK font at 10 points) on a transparent background.
 // The canvas does not keep the pictures it is given. UI thread only.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     // Copies `rect` of `source` to the same place on the canvas, 1:1. Parts of the rectangle that
     // lie outside the picture are not drawn; a rectangle of zero or negative size draws nothing.

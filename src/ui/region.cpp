@@ -37,8 +37,7 @@ void xorLine(std::vector<Run>::const_iterator first, std::vector<Run>::const_ite
 
 }  // namespace
 
-Region Region::rectangle(std::int32_t x, std::int32_t y, std::int32_t width,
-                         std::int32_t height) {
+Region Region::rectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     Region region;
     if (width <= 0 || height <= 0) return region;
     region.runs.reserve(static_cast<std::size_t>(height));

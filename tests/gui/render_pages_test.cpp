@@ -35,12 +35,16 @@ void ensureGuiApplication() {
     static QGuiApplication app(argc, argv);
 }
 
-QString qPath(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
+QString qPath(const fs::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 640;
 
-SkinRect gridCell(int n) { return SkinRect{12 + (n % 10) * 78, 40 + (n / 10) * 66, 72, 28}; }
+SkinRect gridCell(int n) {
+    return SkinRect{12 + (n % 10) * 78, 40 + (n / 10) * 66, 72, 28};
+}
 
 std::string record(const std::string& label, const SkinRect& r, const std::string& caption) {
     return label + "," + std::to_string(r.x) + "," + std::to_string(r.y) + "," +
@@ -91,22 +95,32 @@ void writeSyntheticSkin(const fs::path& skins) {
 
     std::string main = "[BUTTONPOS]\r\n";
     for (int n = 0; n < 80; ++n) {
-        const std::string caption = n == 0 ? "保存" : n == 9 ? "主页" : n == 10 ? "宏" : n == 11 ? "灯光"
-                                  : (n >= 17 && n <= 23) ? "" : "E" + std::to_string(n);
-        main += std::to_string(n) + "=" + record("e" + std::to_string(n), gridCell(n), caption) + "\r\n";
+        const std::string caption = n == 0                 ? "保存"
+                                    : n == 9               ? "主页"
+                                    : n == 10              ? "宏"
+                                    : n == 11              ? "灯光"
+                                    : (n >= 17 && n <= 23) ? ""
+                                                           : "E" + std::to_string(n);
+        main += std::to_string(n) + "=" + record("e" + std::to_string(n), gridCell(n), caption) +
+                "\r\n";
     }
-    main += "[FUN_STRING]\r\n1=左键\r\n2=右键\r\n3=中键\r\n4=前进\r\n5=后退\r\n6=DPI+\r\n13=DPI循环\r\n";
+    main +=
+        "[FUN_STRING]\r\n1=左键\r\n2=右键\r\n3=中键\r\n4=前进\r\n5=后退\r\n6=DPI+\r\n13="
+        "DPI循环\r\n";
     std::string colour = "[BUTTONPOS]\r\n";
     for (int n = 0; n < 12; ++n) {
-        colour += std::to_string(n) + "=" + record("c", gridCell(40 + n), "C" + std::to_string(n)) + "\r\n";
+        colour += std::to_string(n) + "=" + record("c", gridCell(40 + n), "C" + std::to_string(n)) +
+                  "\r\n";
     }
     std::string advanced = "[BUTTONPOS]\r\n";
     for (int n = 0; n < 20; ++n) {
-        advanced += std::to_string(n) + "=" + record("a", gridCell(40 + n), "A" + std::to_string(n)) + "\r\n";
+        advanced += std::to_string(n) + "=" +
+                    record("a", gridCell(40 + n), "A" + std::to_string(n)) + "\r\n";
     }
-    advanced += "[EDIT]\r\n3=" + record("count", {600, 560, 60, 20}, "") + "\r\n4=" +
-                record("name", {500, 560, 90, 20}, "") + "\r\n[MACRODISPLAY]\r\n1=" +
-                record("list", {20, 480, 200, 120}, "") + "\r\n2=" + record("events", {240, 480, 200, 120}, "") + "\r\n";
+    advanced += "[EDIT]\r\n3=" + record("count", {600, 560, 60, 20}, "") +
+                "\r\n4=" + record("name", {500, 560, 90, 20}, "") +
+                "\r\n[MACRODISPLAY]\r\n1=" + record("list", {20, 480, 200, 120}, "") +
+                "\r\n2=" + record("events", {240, 480, 200, 120}, "") + "\r\n";
     test::writeFile(skins / "skin_main.ini", main);
     test::writeFile(skins / "skin_color.ini", colour);
     test::writeFile(skins / "skin_advance.ini", advanced);
@@ -114,9 +128,9 @@ void writeSyntheticSkin(const fs::path& skins) {
 }
 
 bool committedSkinPresent(const fs::path& skins) {
-    for (const char* name : {"skin_main.ini", "skin_color.ini", "skin_advance.ini",
-                             "main_normal.jpg", "main_mask.jpg", "advanced_normal.jpg",
-                             "color_normal_pink.jpg"}) {
+    for (const char* name :
+         {"skin_main.ini", "skin_color.ini", "skin_advance.ini", "main_normal.jpg", "main_mask.jpg",
+          "advanced_normal.jpg", "color_normal_pink.jpg"}) {
         if (!fs::exists(skins / name)) return false;
     }
     return true;
@@ -128,7 +142,7 @@ int colourDistance(QRgb a, QRgb b) {
 }
 
 class RenderPagesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureGuiApplication();
         const fs::path committed = fs::path(TORVANE_SOURCE_DIR);
@@ -150,6 +164,7 @@ protected:
         EXPECT_TRUE(messages.shown.empty());
         resetToFactory(state.config);
         state.config.pointerSpeed = 10;
+        state.currentConfigIndex = 1;
         updateDpiSettingElements(state);
         outputDir = fs::current_path() / "render_pages";
         fs::create_directories(outputDir);
@@ -287,10 +302,10 @@ TEST(QtCanvas, CopiesStayInsidePictureAndCanvas) {
     const Image source = Image::filled(8, 8, Image::rgb(0, 0, 255));
     {
         QtCanvas canvas(target);
-        canvas.copyRect(source, SkinRect{6, 6, 10, 10});   // reaches beyond both
-        canvas.copyRect(source, SkinRect{-4, -4, 6, 6});   // starts before both
-        canvas.drawTopLeft(source, 15, 0, 30, 3);          // the picture is narrower
-        canvas.copyRect(source, SkinRect{1, 1, -3, 4});    // nothing
+        canvas.copyRect(source, SkinRect{6, 6, 10, 10});  // reaches beyond both
+        canvas.copyRect(source, SkinRect{-4, -4, 6, 6});  // starts before both
+        canvas.drawTopLeft(source, 15, 0, 30, 3);         // the picture is narrower
+        canvas.copyRect(source, SkinRect{1, 1, -3, 4});   // nothing
     }
     auto blue = [&](int x, int y) { return target.pixel(x, y) == qRgb(0, 0, 255); };
     EXPECT_TRUE(blue(6, 6));

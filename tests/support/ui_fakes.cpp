@@ -35,7 +35,8 @@ void RecordingCanvas::copyRect(const Image& source, const SkinRect& rect) {
 
 void RecordingCanvas::drawTopLeft(const Image& source, std::int32_t x, std::int32_t y,
                                   std::int32_t width, std::int32_t height) {
-    ops.push_back(Op{Kind::TopLeft, m_images.nameOf(source), SkinRect{x, y, width, height}, {}, {}});
+    ops.push_back(
+        Op{Kind::TopLeft, m_images.nameOf(source), SkinRect{x, y, width, height}, {}, {}});
 }
 
 void RecordingCanvas::fillRect(const SkinRect& rect, Colour colour) {

@@ -13,7 +13,7 @@ namespace torvane::test {
 
 // Hands out prepared pictures by file name and counts the loads; unknown names fail.
 class FakeImageLoader : public ImageLoader {
-public:
+  public:
     std::shared_ptr<const Image> load(std::string_view fileName) override;
     void add(std::string_view fileName, Image image);
     // Adds a picture of the given size filled with `pixel` for each name.
@@ -25,13 +25,13 @@ public:
 
     std::map<std::string, int, std::less<>> loads;
 
-private:
+  private:
     std::map<std::string, std::shared_ptr<const Image>, std::less<>> m_images;
 };
 
 // Keeps every drawing call. Text measures 7 pixels per UTF-16 unit and 12 pixels high.
 class RecordingCanvas : public Canvas {
-public:
+  public:
     enum class Kind { Copy, TopLeft, Fill, Text };
     struct Op {
         Kind kind = Kind::Copy;
@@ -50,8 +50,7 @@ public:
     void drawTopLeft(const Image& source, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height) override;
     void fillRect(const SkinRect& rect, Colour colour) override;
-    void drawText(std::int32_t x, std::int32_t y, std::u16string_view text,
-                  Colour colour) override;
+    void drawText(std::int32_t x, std::int32_t y, std::u16string_view text, Colour colour) override;
     TextSize measureText(std::u16string_view text) override;
 
     // The rectangles copied from `picture`, in order.
@@ -65,7 +64,7 @@ public:
 
     std::vector<Op> ops;
 
-private:
+  private:
     const FakeImageLoader& m_images;
 };
 

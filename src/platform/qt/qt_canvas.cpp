@@ -56,8 +56,8 @@ void QtCanvas::copyRect(const Image& source, const SkinRect& rect) {
     blit(source, rect.x, rect.y, rect.x, rect.y, rect.width, rect.height);
 }
 
-void QtCanvas::drawTopLeft(const Image& source, std::int32_t x, std::int32_t y,
-                           std::int32_t width, std::int32_t height) {
+void QtCanvas::drawTopLeft(const Image& source, std::int32_t x, std::int32_t y, std::int32_t width,
+                           std::int32_t height) {
     blit(source, 0, 0, x, y, width, height);
 }
 
@@ -67,8 +67,7 @@ void QtCanvas::fillRect(const SkinRect& rect, Colour colour) {
                        QColor(colour.red, colour.green, colour.blue));
 }
 
-void QtCanvas::drawText(std::int32_t x, std::int32_t y, std::u16string_view text,
-                        Colour colour) {
+void QtCanvas::drawText(std::int32_t x, std::int32_t y, std::u16string_view text, Colour colour) {
     if (text.empty()) return;
     // Text is blended onto the picture (transparent background).
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -14,7 +14,7 @@ namespace torvane {
 // one per paint on the window's off-screen image, destroy it, then show the image. Text uses
 // windowFont(). UI thread only.
 class QtCanvas : public Canvas {
-public:
+  public:
     explicit QtCanvas(QImage& target);
     ~QtCanvas() override;
     QtCanvas(const QtCanvas&) = delete;
@@ -29,11 +29,10 @@ public:
     void drawTopLeft(const Image& source, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height) override;
     void fillRect(const SkinRect& rect, Colour colour) override;
-    void drawText(std::int32_t x, std::int32_t y, std::u16string_view text,
-                  Colour colour) override;
+    void drawText(std::int32_t x, std::int32_t y, std::u16string_view text, Colour colour) override;
     TextSize measureText(std::u16string_view text) override;
 
-private:
+  private:
     void blit(const Image& source, int sourceX, int sourceY, int x, int y, int width, int height);
 
     QPainter m_painter;

@@ -17,7 +17,7 @@ namespace torvane {
 // read no file; DecodeEachTime reads and decodes the file on every load. A file that is missing
 // or cannot be decoded gives null (and, when kept, is not tried again). UI thread only.
 class QtImageLoader : public ImageLoader {
-public:
+  public:
     enum class Caching { KeepDecoded, DecodeEachTime };
 
     explicit QtImageLoader(std::filesystem::path skinDirectory,
@@ -30,7 +30,7 @@ public:
     // The pixels of a QImage as an Image (any format; alpha is dropped).
     static Image fromQImage(const QImage& image);
 
-private:
+  private:
     std::filesystem::path m_skinDirectory;
     Caching m_caching;
     std::unordered_map<std::string, std::shared_ptr<const Image>> m_cache;

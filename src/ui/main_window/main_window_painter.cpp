@@ -32,8 +32,7 @@ struct PageInfo {
 constexpr PageInfo kPages[] = {
     {skin_file::kMainNormal, skin_file::kMainOver, skin_file::kMainDown, 9, 37},
     {skin_file::kAdvancedNormal, skin_file::kAdvancedOver, skin_file::kAdvancedDown, 10, 37},
-    {skin_file::kColourNormalPink, skin_file::kColourOverRed, skin_file::kColourDownPurple, 11,
-     28},
+    {skin_file::kColourNormalPink, skin_file::kColourOverRed, skin_file::kColourDownPurple, 11, 28},
 };
 
 enum class Page { Main = 0, Advanced = 1, Colour = 2 };
@@ -50,7 +49,7 @@ const T* entry(std::span<const T> items, std::int64_t index) {
 }
 
 class PagePainter {
-public:
+  public:
     PagePainter(AppState& state, ImageLoader& images, Canvas& canvas)
         : m_state(state), m_skin(state.skinLayout), m_images(images), m_canvas(canvas) {}
 
@@ -65,20 +64,29 @@ public:
         drawBackground();
         drawHoveredPageElement();
         switch (m_page) {
-            case Page::Main: drawMainOverlays(); break;
-            case Page::Advanced: drawAdvancedOverlays(); break;
-            case Page::Colour: drawColourOverlays(); break;
+            case Page::Main:
+                drawMainOverlays();
+                break;
+            case Page::Advanced:
+                drawAdvancedOverlays();
+                break;
+            case Page::Colour:
+                drawColourOverlays();
+                break;
         }
         drawFrame(info.tabElement);
         drawCaptions(info.captionSlots);
     }
 
-private:
+  private:
     std::span<const SkinRect> pageRects() const {
         switch (m_page) {
-            case Page::Advanced: return m_skin.advancedRects;
-            case Page::Colour: return m_skin.colourRects;
-            case Page::Main: break;
+            case Page::Advanced:
+                return m_skin.advancedRects;
+            case Page::Colour:
+                return m_skin.colourRects;
+            case Page::Main:
+                break;
         }
         return m_skin.mainRects;
     }
@@ -97,7 +105,8 @@ private:
         if (!m_normal || m_normal->width < whole.width || m_normal->height < whole.height) {
             m_canvas.fillRect(whole, kBlack);
         }
-        if (m_normal) m_canvas.copyRect(*m_normal, SkinRect{0, 0, m_normal->width, m_normal->height});
+        if (m_normal)
+            m_canvas.copyRect(*m_normal, SkinRect{0, 0, m_normal->width, m_normal->height});
     }
 
     void drawHoveredPageElement() {
@@ -152,10 +161,17 @@ private:
             return;
         }
         switch (m_state.ledPreviewStage.load()) {
-            case 0: copy(m_images.load(skin_file::kColourOverBlue), rects, kSwatch); break;
-            case 2: copy(m_over, rects, kSwatch); break;
-            case 3: copy(m_down, rects, kSwatch); break;
-            default: break;  // stage 1 shows the swatch of the normal picture
+            case 0:
+                copy(m_images.load(skin_file::kColourOverBlue), rects, kSwatch);
+                break;
+            case 2:
+                copy(m_over, rects, kSwatch);
+                break;
+            case 3:
+                copy(m_down, rects, kSwatch);
+                break;
+            default:
+                break;  // stage 1 shows the swatch of the normal picture
         }
     }
 
@@ -255,11 +271,16 @@ private:
 
 std::u16string_view dpiValueText(std::int32_t dpiValueIndex) {
     switch (dpiValueIndex) {
-        case 0: return u"3200";
-        case 2: return u"1600";
-        case 3: return u"2000";
-        case 4: return u"2400";
-        default: return u"1200";
+        case 0:
+            return u"3200";
+        case 2:
+            return u"1600";
+        case 3:
+            return u"2000";
+        case 4:
+            return u"2400";
+        default:
+            return u"1200";
     }
 }
 

@@ -14,9 +14,9 @@ class ImageLoader;
 // What the window system says about the window at paint time.
 struct PaintView {
     bool minimised = false;
-    std::int32_t clientWidth = 0;   // client area in pixels (used while minimised)
+    std::int32_t clientWidth = 0;  // client area in pixels (used while minimised)
     std::int32_t clientHeight = 0;
-    const Image* icon = nullptr;    // the application icon, drawn while minimised; may be null
+    const Image* icon = nullptr;  // the application icon, drawn while minimised; may be null
 };
 
 // What the caller must do after a paint.

@@ -42,7 +42,7 @@ inline constexpr std::string_view kWarningMask = "warning_mask.bmp";
 // nothing from it. The picture is shared and immutable: an adapter may keep it decoded after its
 // first use and hand out the same object again. UI thread only.
 class ImageLoader {
-public:
+  public:
     virtual ~ImageLoader() = default;
     virtual std::shared_ptr<const Image> load(std::string_view fileName) = 0;
 };

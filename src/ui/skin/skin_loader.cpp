@@ -14,7 +14,7 @@ namespace {
 
 // One layout file, read once for all of its records.
 class LayoutFile {
-public:
+  public:
     LayoutFile(const std::filesystem::path& path, MessageBox& messages) : m_messages(messages) {
         std::error_code error;
         m_present = std::filesystem::is_regular_file(path, error);
@@ -43,7 +43,7 @@ public:
         }
     }
 
-private:
+  private:
     MessageBox& m_messages;
     IniFile m_ini;
     bool m_present = false;
@@ -77,8 +77,7 @@ SkinRect skinRectOf(const SkinRecord& record) {
 }
 
 std::optional<SkinRecord> readSkinRecord(const std::filesystem::path& file,
-                                         std::string_view section, int key,
-                                         MessageBox& messages) {
+                                         std::string_view section, int key, MessageBox& messages) {
     LayoutFile layout(file, messages);
     if (!layout.present()) return std::nullopt;
     return layout.record(section, key);

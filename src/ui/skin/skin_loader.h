@@ -51,8 +51,7 @@ SkinRect skinRectOf(const SkinRecord& record);
 // than six commas shows kSkinRecordErrorMessage and is still used. A missing key or section
 // gives empty fields. UI thread only.
 std::optional<SkinRecord> readSkinRecord(const std::filesystem::path& file,
-                                         std::string_view section, int key,
-                                         MessageBox& messages);
+                                         std::string_view section, int key, MessageBox& messages);
 
 // Fills the page layouts of state.skinLayout from skin_main.ini, skin_color.ini and
 // skin_advance.ini of the skin folder (state.skinDirectory becomes programDirectory/skins).

@@ -17,10 +17,12 @@ constexpr const char* kOver = "main_over.jpg";
 constexpr const char* kDown = "main_down.jpg";
 
 // Element n of each page sits in its own 10 x 20 cell, so every copy names its element.
-SkinRect cell(int n, int row) { return SkinRect{n * 10, row * 100, 10, 20}; }
+SkinRect cell(int n, int row) {
+    return SkinRect{n * 10, row * 100, 10, 20};
+}
 
 class PainterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SkinLayout& skin = state.skinLayout;
         for (int n = 0; n < kMainElementCount; ++n) skin.mainRects[n] = cell(n, 0);
@@ -28,11 +30,11 @@ protected:
         for (int n = 0; n < kColourElementCount; ++n) skin.colourRects[n] = cell(n, 2);
         skin.maskWidth = 800;
         skin.maskHeight = 640;
-        images.addFilled({kNormal, kOver, kDown, "advanced_normal.jpg", "advanced_over.jpg",
-                          "advanced_down.jpg", "color_normal_pink.jpg", "color_over_red.jpg",
-                          "color_down_purple.jpg", "color_over_blue.jpg",
-                          "color_normal_gray.jpg", "dpi_slider.jpg"},
-                         800, 640);
+        images.addFilled(
+            {kNormal, kOver, kDown, "advanced_normal.jpg", "advanced_over.jpg", "advanced_down.jpg",
+             "color_normal_pink.jpg", "color_over_red.jpg", "color_down_purple.jpg",
+             "color_over_blue.jpg", "color_normal_gray.jpg", "dpi_slider.jpg"},
+            800, 640);
         state.hoverMainElement = kNoElement;
         state.currentConfigIndex = 1;
         state.config.currentDpiLevel = 2;
@@ -63,7 +65,8 @@ std::vector<SkinRect> cells(std::initializer_list<int> elements, int row) {
 TEST_F(PainterTest, MainPageWithoutHoverShowsOnlyTheStateOverlays) {
     const RecordingCanvas canvas = paint();
     ASSERT_FALSE(canvas.ops.empty());
-    EXPECT_EQ(canvas.ops.front(), (RecordingCanvas::Op{Kind::Copy, kNormal, {0, 0, 800, 640}, {}, {}}));
+    EXPECT_EQ(canvas.ops.front(),
+              (RecordingCanvas::Op{Kind::Copy, kNormal, {0, 0, 800, 640}, {}, {}}));
     EXPECT_TRUE(canvas.copiesFrom(kOver).empty());
     // active stage 67, enabled stages 27 and 30, wheel 33, then the frame: selector 4, tab 9.
     EXPECT_EQ(canvas.copiesFrom(kDown), cells({67, 27, 30, 33, 4, 9}, 0));
@@ -92,8 +95,8 @@ TEST_F(PainterTest, FrameRulesForSelectorAndTab) {
         const char* expected;
     };
     const Case cases[] = {
-        {0, 4, false, 4, kDown},   // the selected profile stays pressed under the cursor
-        {0, 9, false, 9, kOver},   // the current tab shows its hover state
+        {0, 4, false, 4, kDown},  // the selected profile stays pressed under the cursor
+        {0, 9, false, 9, kOver},  // the current tab shows its hover state
         {0, 9, true, 9, kDown},
         {0, 10, false, 10, kOver},
         {0, kNoElement, false, 10, ""},  // another page's tab is left as drawn
@@ -124,8 +127,8 @@ TEST_F(PainterTest, FunctionBoxes) {
         std::int32_t code;
         std::u16string text;
     };
-    const Case cases[] = {{0, u""},       {1, u"左键"}, {41, u"连招"},
-                          {52, std::u16string(20, u'满')}, {53, u""}, {-3, u""}, {1000, u""}};
+    const Case cases[] = {{0, u""},  {1, u"左键"}, {41, u"连招"}, {52, std::u16string(20, u'满')},
+                          {53, u""}, {-3, u""},    {1000, u""}};
     for (const Case& c : cases) {
         state.config.buttonFunction[3] = c.code;  // slot 3: element 19
         const RecordingCanvas canvas = paint();
@@ -214,9 +217,9 @@ TEST_F(PainterTest, ColourPageSwatchAndDpiText) {
         std::int32_t stage;
         const char* swatch;
     };
-    const Case swatches[] = {{true, 0, "color_normal_gray.jpg"}, {false, 0, "color_over_blue.jpg"},
-                             {false, 1, ""},                   {false, 2, "color_over_red.jpg"},
-                             {false, 3, "color_down_purple.jpg"}, {false, 9, ""}};
+    const Case swatches[] = {
+        {true, 0, "color_normal_gray.jpg"}, {false, 0, "color_over_blue.jpg"},   {false, 1, ""},
+        {false, 2, "color_over_red.jpg"},   {false, 3, "color_down_purple.jpg"}, {false, 9, ""}};
     for (const Case& c : swatches) {
         state.ledPreviewDark = c.dark;
         state.ledPreviewStage = c.stage;
@@ -247,7 +250,8 @@ TEST_F(PainterTest, MissingPicturesAndStrayValuesDrawNothing) {
     state.ackReceived = 0;
     state.pendingConfirmButton = 500;
     const RecordingCanvas canvas = paint();
-    EXPECT_EQ(canvas.ops.front(), (RecordingCanvas::Op{Kind::Fill, {}, {0, 0, 800, 640}, {}, kBlack}));
+    EXPECT_EQ(canvas.ops.front(),
+              (RecordingCanvas::Op{Kind::Fill, {}, {0, 0, 800, 640}, {}, kBlack}));
     for (const auto& op : canvas.ops) {
         EXPECT_NE(op.kind, Kind::TopLeft);
         if (op.kind == Kind::Copy) {

@@ -25,12 +25,17 @@ struct RecordCase {
     bool error;
 };
 
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SkinRecordTest : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(SkinRecordTest, SplitsTheValueOfOneKey) {
     const RecordCase& c = GetParam();
     TempDir dir;
-    writeFile(dir / "skin_main.ini", "[BUTTONPOS]\r\n" + c.line + "\r\n[OTHER]\r\n5=x,9,9,9,9,y,\r\n");
+    writeFile(dir / "skin_main.ini",
+              "[BUTTONPOS]\r\n" + c.line + "\r\n[OTHER]\r\n5=x,9,9,9,9,y,\r\n");
     FakeMessageBox box;
     const std::optional<SkinRecord> record =
         readSkinRecord(dir / "skin_main.ini", "buttonpos", c.key, box);
@@ -46,24 +51,56 @@ TEST_P(SkinRecordTest, SplitsTheValueOfOneKey) {
 INSTANTIATE_TEST_SUITE_P(
     Records, SkinRecordTest,
     ::testing::Values(
-        RecordCase{"LabelNumbersCaption", "5=save,10,20,30,40,保存,", 5,
-                   {u"save", u"10", u"20", u"30", u"40", u"保存", u""}, {10, 20, 30, 40}, false},
-        RecordCase{"NoClosingComma", "5=save,10,20,30,40,保存", 5,
-                   {u"save", u"10", u"20", u"30", u"40", u"", u""}, {10, 20, 30, 40}, false},
-        RecordCase{"BlanksInsideKept", "5 =  lbl, 1,2,3,4,  前 后 ,  ", 5,
-                   {u"lbl", u" 1", u"2", u"3", u"4", u"  前 后 ", u""}, {1, 2, 3, 4}, false},
-        RecordCase{"LeadingNumbers", "5=l,12abc, 7,-5,abc,c,", 5,
-                   {u"l", u"12abc", u" 7", u"-5", u"abc", u"c", u""}, {12, 7, -5, 0}, false},
-        RecordCase{"EightCommas", "5=l,1,2,3,4,c,a,b,c", 5,
-                   {u"l", u"1", u"2", u"3", u"4", u"c", u"a,b,c"}, {1, 2, 3, 4}, true},
-        RecordCase{"NoComma", "5=just text", 5, {u"just text", u"", u"", u"", u"", u"", u""},
-                   {}, false},
-        RecordCase{"FewCommasLastFieldEmpty", "5=l,5,6", 5, {u"l", u"5", u"", u"", u"", u"", u""},
-                   {5, 0, 0, 0}, false},
-        RecordCase{"LeadingZeroKeyNotFound", "07=l,1,1,1,1,x,", 7,
-                   {u"", u"", u"", u"", u"", u"", u""}, {}, false},
-        RecordCase{"KeyOfOtherSectionNotUsed", "6=l,1,1,1,1,x,", 5,
-                   {u"", u"", u"", u"", u"", u"", u""}, {}, false}),
+        RecordCase{"LabelNumbersCaption",
+                   "5=save,10,20,30,40,保存,",
+                   5,
+                   {u"save", u"10", u"20", u"30", u"40", u"保存", u""},
+                   {10, 20, 30, 40},
+                   false},
+        RecordCase{"NoClosingComma",
+                   "5=save,10,20,30,40,保存",
+                   5,
+                   {u"save", u"10", u"20", u"30", u"40", u"", u""},
+                   {10, 20, 30, 40},
+                   false},
+        RecordCase{"BlanksInsideKept",
+                   "5 =  lbl, 1,2,3,4,  前 后 ,  ",
+                   5,
+                   {u"lbl", u" 1", u"2", u"3", u"4", u"  前 后 ", u""},
+                   {1, 2, 3, 4},
+                   false},
+        RecordCase{"LeadingNumbers",
+                   "5=l,12abc, 7,-5,abc,c,",
+                   5,
+                   {u"l", u"12abc", u" 7", u"-5", u"abc", u"c", u""},
+                   {12, 7, -5, 0},
+                   false},
+        RecordCase{"EightCommas",
+                   "5=l,1,2,3,4,c,a,b,c",
+                   5,
+                   {u"l", u"1", u"2", u"3", u"4", u"c", u"a,b,c"},
+                   {1, 2, 3, 4},
+                   true},
+        RecordCase{
+            "NoComma", "5=just text", 5, {u"just text", u"", u"", u"", u"", u"", u""}, {}, false},
+        RecordCase{"FewCommasLastFieldEmpty",
+                   "5=l,5,6",
+                   5,
+                   {u"l", u"5", u"", u"", u"", u"", u""},
+                   {5, 0, 0, 0},
+                   false},
+        RecordCase{"LeadingZeroKeyNotFound",
+                   "07=l,1,1,1,1,x,",
+                   7,
+                   {u"", u"", u"", u"", u"", u"", u""},
+                   {},
+                   false},
+        RecordCase{"KeyOfOtherSectionNotUsed",
+                   "6=l,1,1,1,1,x,",
+                   5,
+                   {u"", u"", u"", u"", u"", u"", u""},
+                   {},
+                   false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SkinRecord, OnlyTheFirst259UnitsAreRead) {
@@ -91,7 +128,7 @@ TEST(SkinRecord, MissingFileIsReported) {
 }
 
 class LoadSkinTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setProgramDirectory(state, dir.path());
         std::filesystem::create_directories(dir / "skins");
@@ -106,10 +143,12 @@ protected:
             bytes.push_back(static_cast<char>(unit >> 8));
         }
         writeFile(dir / "skins/skin_color.ini", bytes);
-        writeFile(dir / "skins/skin_advance.ini",
-                  "[BUTTONPOS]\n19=x,9,9,9,9,十九,\n[EDIT]\n3=count,10,11,12,13,\n"
-                  "4=name,20,21,22,23,\n[MACRODISPLAY]\n1=list,30,31,32,33,\n2=events,40,41,42,43,\n");
-        writeFile(dir / "skins/LBWarning.ini", "[BUTTONPOS]\n0=ok,1,1,50,20,确定,\n2=msg,0,0,200,60,提示,\n");
+        writeFile(
+            dir / "skins/skin_advance.ini",
+            "[BUTTONPOS]\n19=x,9,9,9,9,十九,\n[EDIT]\n3=count,10,11,12,13,\n"
+            "4=name,20,21,22,23,\n[MACRODISPLAY]\n1=list,30,31,32,33,\n2=events,40,41,42,43,\n");
+        writeFile(dir / "skins/LBWarning.ini",
+                  "[BUTTONPOS]\n0=ok,1,1,50,20,确定,\n2=msg,0,0,200,60,提示,\n");
     }
 
     TempDir dir;
@@ -146,7 +185,7 @@ TEST_F(LoadSkinTest, MissingFileStopsAfterOneMessage) {
     std::filesystem::remove(dir / "skins/skin_color.ini");
     EXPECT_FALSE(loadSkin(state, box));
     EXPECT_EQ(box.shown, std::vector<std::u16string>{u"找不到配置文件"});
-    EXPECT_EQ(state.skinLayout.mainCaptions[0], u"保存");       // read before the missing file
+    EXPECT_EQ(state.skinLayout.mainCaptions[0], u"保存");   // read before the missing file
     EXPECT_EQ(state.skinLayout.advancedCaptions[19], u"");  // nothing read after it
 
     std::filesystem::remove(dir / "skins/LBWarning.ini");
@@ -165,23 +204,23 @@ TEST_F(LoadSkinTest, EveryMalformedValueIsReportedOnce) {
 }
 
 TEST(HitTestElements, FindsTheLowestElementUnderThePoint) {
-    const std::vector<SkinRect> rects{{0, 0, 0, 0}, {10, 10, 20, 20}, {15, 15, 20, 20},
-                                      {40, 0, -5, 10}, {0, 0, 100, 100}};
+    const std::vector<SkinRect> rects{
+        {0, 0, 0, 0}, {10, 10, 20, 20}, {15, 15, 20, 20}, {40, 0, -5, 10}, {0, 0, 100, 100}};
     struct Case {
         std::int32_t last, x, y, expected;
     };
     const Case cases[] = {
-        {4, 10, 10, 1},    // top-left corner is inside
-        {4, 29, 29, 1},    // last pixel inside
-        {4, 30, 20, 2},    // right edge of 1 is outside, 2 still holds it
+        {4, 10, 10, 1},  // top-left corner is inside
+        {4, 29, 29, 1},  // last pixel inside
+        {4, 30, 20, 2},  // right edge of 1 is outside, 2 still holds it
         {4, 20, 30, 2},
-        {4, 35, 35, 4},    // outside 2, inside 4
-        {4, 0, 0, 4},      // the empty rectangle 0 holds no point
-        {4, 38, 5, 4},     // a negative width holds no point
+        {4, 35, 35, 4},           // outside 2, inside 4
+        {4, 0, 0, 4},             // the empty rectangle 0 holds no point
+        {4, 38, 5, 4},            // a negative width holds no point
         {3, 35, 35, kNoElement},  // the last index limits the search
         {1, 16, 16, 1},
         {-1, 16, 16, kNoElement},
-        {99, 99, 99, 4},   // an index beyond the table is not read
+        {99, 99, 99, 4},  // an index beyond the table is not read
         {4, 100, 50, kNoElement},
     };
     for (const Case& c : cases) {

@@ -64,9 +64,9 @@ TEST(Region, XorRectMatchesPixelModel) {
     constexpr int kW = 40, kH = 30;
     std::vector<bool> model(kW * kH, false);
     Region region;
-    const Region::Rect rects[] = {{2, 2, 20, 10},  {10, 5, 20, 20}, {22, 2, 5, 10},
-                                  {0, 0, 40, 1},   {5, 5, 5, 5},    {-3, 20, 10, 15},
-                                  {30, 25, 0, 5},  {12, 8, -4, 4},  {0, 0, 40, 30}};
+    const Region::Rect rects[] = {{2, 2, 20, 10}, {10, 5, 20, 20}, {22, 2, 5, 10},
+                                  {0, 0, 40, 1},  {5, 5, 5, 5},    {-3, 20, 10, 15},
+                                  {30, 25, 0, 5}, {12, 8, -4, 4},  {0, 0, 40, 30}};
     for (const Region::Rect& r : rects) {
         region.xorRect(r);
         if (r.width <= 0 || r.height <= 0) continue;
@@ -96,15 +96,17 @@ TEST(Region, BandsMergeEqualScanLines) {
 }
 
 class BuildWindowShapeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // A 20 x 10 mask whose right column and bottom row are white.
         Image mask = Image::filled(20, 10, kDarkPixel);
-        for (int y = 0; y < 10; ++y) mask.pixels[static_cast<std::size_t>(y * 20 + 19)] = kWhitePixel;
-        for (int x = 0; x < 20; ++x) mask.pixels[static_cast<std::size_t>(9 * 20 + x)] = kWhitePixel;
+        for (int y = 0; y < 10; ++y)
+            mask.pixels[static_cast<std::size_t>(y * 20 + 19)] = kWhitePixel;
+        for (int x = 0; x < 20; ++x)
+            mask.pixels[static_cast<std::size_t>(9 * 20 + x)] = kWhitePixel;
         images.add("main_mask.jpg", mask);
         state.skinLayout.nameEditRect = {1, 1, 3, 3};
-        state.skinLayout.eventListRect = {17, 0, 4, 2};   // reaches outside the shape
+        state.skinLayout.eventListRect = {17, 0, 4, 2};  // reaches outside the shape
         state.skinLayout.macroListRect = {6, 1, 2, 2};
         state.skinLayout.countEditRect = {10, 1, 2, 2};  // not spared
     }
