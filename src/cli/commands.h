@@ -15,4 +15,10 @@ struct CommandContext {
 // torvane-ctl profile show --config FILE --profile N [--factory]
 int runProfileCommand(const CommandContext& context);
 
+// torvane-ctl reports --config FILE [--profile N]: the reports of an apply, on a virtual mouse
+int runReportsCommand(const CommandContext& context);
+
+// torvane-ctl apply [--config FILE] [--profile N]: sends the profile to the mouse and saves it
+int runApplyCommand(const CommandContext& context);
+
 }  // namespace torvane::cli

@@ -18,6 +18,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"profile", torvane::cli::runProfileCommand,
      "profile show [--config FILE] [--profile N] [--factory]"},
+    {"reports", torvane::cli::runReportsCommand, "reports --config FILE [--profile N]"},
+    {"apply", torvane::cli::runApplyCommand, "apply [--config FILE] [--profile N]"},
 };
 
 void printUsage(std::ostream& out) {

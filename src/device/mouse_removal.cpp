@@ -8,8 +8,10 @@ namespace {
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
-bool isMousePath(const DeviceLink& link, std::string_view removedPath) {
+bool isMouseNotification(const DeviceLink& link, const DeviceNotification& notification) {
+    if (notification.kind != DeviceNotification::Kind::DeviceInterface) return false;
     const std::string& path = link.devicePath;
+    const std::string& removedPath = notification.interfaceName;
     if (path.empty() || path.size() != removedPath.size()) return false;
     for (std::size_t i = 0; i < path.size(); ++i) {
         if (asciiLower(path[i]) != asciiLower(removedPath[i])) return false;
@@ -17,8 +19,13 @@ bool isMousePath(const DeviceLink& link, std::string_view removedPath) {
     return true;
 }
 
+void MouseRemovalMonitor::onRemovalNotice(const DeviceNotification& notification) {
+    if (isMouseNotification(m_link, notification)) removed();
+}
+
 void MouseRemovalMonitor::onRemovalNotice(std::string_view removedPath) {
-    if (isMousePath(m_link, removedPath)) removed();
+    onRemovalNotice(DeviceNotification{DeviceNotification::Kind::DeviceInterface,
+                                       std::string(removedPath)});
 }
 
 void MouseRemovalMonitor::onReadDeviceGone() { removed(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <string_view>
 
 namespace torvane {
@@ -16,9 +17,17 @@ public:
     virtual void mouseRemoved() = 0;
 };
 
-// Whether `removedPath` is the mouse's interface path, compared without regard to ASCII letter
-// case. An empty devicePath (no mouse found) matches nothing.
-bool isMousePath(const DeviceLink& link, std::string_view removedPath);
+// A device-change record as the platform delivers it on removal.
+struct DeviceNotification {
+    enum class Kind { DeviceInterface, Other };
+    Kind kind = Kind::Other;
+    std::string interfaceName;  // the interface path, for the device-interface kind
+};
+
+// Whether a removal record concerns the mouse: a device-interface record whose name equals
+// devicePath without regard to ASCII letter case. An empty devicePath (no mouse found) matches
+// nothing, nor does any other kind of record.
+bool isMouseNotification(const DeviceLink& link, const DeviceNotification& notification);
 
 // Turns removal notices into the end of the program. devicePath must no longer change when the
 // first notice can arrive: start the removal watch after discovery.
@@ -27,7 +36,9 @@ public:
     MouseRemovalMonitor(DeviceLink& link, MouseRemovalHandler& handler)
         : m_link(link), m_handler(handler) {}
 
-    // A device node went away; ends the program when it was the mouse's. Any thread.
+    // A device went away; ends the program when it was the mouse. Any thread.
+    void onRemovalNotice(const DeviceNotification& notification);
+    // The same for a removed device interface named by its path (a RemovalWatch callback).
     void onRemovalNotice(std::string_view removedPath);
     // A read of the mouse's read collection failed because the device has gone. Any thread.
     void onReadDeviceGone();

@@ -66,11 +66,34 @@ const DescriptorTopLevel* ReportDescriptor::topLevelOf(std::uint16_t usagePage,
     return nullptr;
 }
 
+std::optional<std::size_t> frameInputReport(std::span<const std::uint8_t> raw, bool usesReportIds,
+                                            std::span<const std::uint8_t> inputReportIds,
+                                            std::span<std::uint8_t> out) {
+    if (raw.empty()) return std::nullopt;
+    if (usesReportIds) {
+        if (!inputReportIds.empty() &&
+            std::find(inputReportIds.begin(), inputReportIds.end(), raw[0]) ==
+                inputReportIds.end()) {
+            return std::nullopt;
+        }
+        const std::size_t length = std::min(raw.size(), out.size());
+        std::copy_n(raw.begin(), length, out.begin());
+        return length;
+    }
+    if (out.empty()) return 0;
+    out[0] = 0;
+    const std::size_t length = std::min(raw.size(), out.size() - 1);
+    std::copy_n(raw.begin(), length, out.begin() + 1);
+    return length + 1;
+}
+
 std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8_t> bytes) {
     ReportDescriptor result;
     Globals globals;
     std::vector<Globals> pushed;
-    std::optional<std::uint32_t> firstUsage;  // local: the first usage since the last main item
+    // Local: the first usage since the last main item (usage page in the high half).
+    bool haveUsage = false;
+    std::uint32_t firstUsage = 0;
     std::size_t depth = 0;
     // Bits per report id and kind, per top-level collection.
     std::vector<std::map<std::uint8_t, std::array<std::uint64_t, 3>>> bits;
@@ -119,16 +142,18 @@ std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8
             continue;
         }
         if (type == kTypeLocal) {
-            if (tag == kLocalUsage && !firstUsage) {
+            if (tag == kLocalUsage && !haveUsage) {
                 // A four-byte usage carries its own usage page in the high half.
                 firstUsage = size == 4 ? data : (std::uint32_t{globals.usagePage} << 16) | data;
+                haveUsage = true;
             }
             continue;
         }
         if (type != kTypeMain) continue;
 
         if (tag == kMainCollection) {
-            const std::uint32_t usage = firstUsage.value_or(std::uint32_t{globals.usagePage} << 16);
+            const std::uint32_t usage =
+                haveUsage ? firstUsage : std::uint32_t{globals.usagePage} << 16;
             DescriptorCollection collection;
             collection.usagePage = static_cast<std::uint16_t>(usage >> 16);
             collection.usage = static_cast<std::uint16_t>(usage & 0xFFFF);
@@ -151,7 +176,7 @@ std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8
             const std::uint64_t added = std::uint64_t{globals.reportSize} * globals.reportCount;
             total = std::min(total + std::min(added, kMaxBits), kMaxBits);
         }
-        firstUsage.reset();
+        haveUsage = false;
     }
 
     for (std::size_t i = 0; i < result.topLevels.size(); ++i) {

@@ -38,6 +38,15 @@ struct ReportDescriptor {
     const DescriptorTopLevel* topLevelOf(std::uint16_t usagePage, std::uint16_t usage) const;
 };
 
+// Frames one input report as read from a device node (`raw`, report id first when the
+// descriptor uses ids) for the reader of one collection: with ids, a report whose id is not
+// among `inputReportIds` belongs to another collection of the node and gives nullopt (an empty
+// list lets every report through); without ids, a report id byte 0 is put in front. The framed
+// report is cut to `out`; the result is the number of bytes written.
+std::optional<std::size_t> frameInputReport(std::span<const std::uint8_t> raw, bool usesReportIds,
+                                            std::span<const std::uint8_t> inputReportIds,
+                                            std::span<std::uint8_t> out);
+
 // Parses a report descriptor as the device sent it. nullopt when it is cut short inside an
 // item; anything else unusual (unbalanced collections, huge counts) is tolerated and bounded.
 std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8_t> bytes);

@@ -85,26 +85,17 @@ public:
             int size = 0;
             {
                 std::lock_guard lock(m_mutex);
-                size = hid_read_timeout(m_device, data.data() + 1, data.size() - 1, kReadSliceMs);
+                size = hid_read_timeout(m_device, data.data(), data.size(), kReadSliceMs);
             }
             if (size < 0) {
                 return {nodeExists(m_path) ? HidReadStatus::Failed : HidReadStatus::Gone, 0};
             }
             if (size == 0) continue;  // no report within this slice
-            std::span<const std::uint8_t> report(data.data() + 1, static_cast<std::size_t>(size));
-            if (m_usesReportIds) {
-                // Reports of the node's other collections are not for this reader.
-                if (!m_inputReportIds.empty() &&
-                    std::find(m_inputReportIds.begin(), m_inputReportIds.end(), report[0]) ==
-                        m_inputReportIds.end()) {
-                    continue;
-                }
-            } else {
-                report = std::span<const std::uint8_t>(data.data(), report.size() + 1);  // id 0
-            }
-            const std::size_t length = std::min(report.size(), buffer.size());
-            std::copy_n(report.begin(), length, buffer.begin());
-            return {HidReadStatus::Report, length};
+            const auto length =
+                frameInputReport(std::span(data).first(std::min(static_cast<std::size_t>(size), data.size())),
+                                 m_usesReportIds, m_inputReportIds, buffer);
+            if (!length) continue;  // a report of another collection on the same node
+            return {HidReadStatus::Report, *length};
         }
         return {HidReadStatus::Cancelled, 0};
     }

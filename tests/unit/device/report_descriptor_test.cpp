@@ -90,5 +90,36 @@ TEST(ReportDescriptorTest, TruncatedOrOddInputIsBounded) {
     EXPECT_EQ(descriptor->topLevels[0].caps.inputReportLength, 0xFFFF);
 }
 
+TEST(FrameInputReportTest, PassesOnlyTheCollectionsReportsWithTheIdFirst) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> raw;
+        bool usesIds;
+        std::vector<std::uint8_t> ids;
+        std::size_t outSize;
+        std::optional<std::vector<std::uint8_t>> framed;
+    };
+    const std::vector<std::uint8_t> ids = {5, 6};
+    const std::vector<Case> cases = {
+        {"own press", {5, 245, 0}, true, ids, 8, std::vector<std::uint8_t>{5, 245, 0}},
+        {"confirmation", {6, 0}, true, ids, 8, std::vector<std::uint8_t>{6, 0}},
+        {"other collection", {1, 0, 4, 4}, true, ids, 8, std::nullopt},
+        {"no id list", {1, 7}, true, {}, 8, std::vector<std::uint8_t>{1, 7}},
+        {"cut to the buffer", {5, 245, 1, 2, 3}, true, ids, 2, std::vector<std::uint8_t>{5, 245}},
+        {"no ids: 0 first", {245, 1}, false, {}, 8, std::vector<std::uint8_t>{0, 245, 1}},
+        {"no ids, cut", {245, 1, 2}, false, {}, 2, std::vector<std::uint8_t>{0, 245}},
+        {"no ids, no room", {245}, false, {}, 0, std::vector<std::uint8_t>{}},
+        {"empty read", {}, true, ids, 8, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> out(c.outSize, 0xEE);
+        const auto length = frameInputReport(c.raw, c.usesIds, c.ids, out);
+        ASSERT_EQ(length.has_value(), c.framed.has_value()) << c.name;
+        if (!length) continue;
+        out.resize(*length);
+        EXPECT_EQ(out, *c.framed) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace torvane
