@@ -20,5 +20,7 @@ int runReportsCommand(const CommandContext& context);
 
 // torvane-ctl apply [--config FILE] [--profile N]: sends the profile to the mouse and saves it
 int runApplyCommand(const CommandContext& context);
+// torvane-ctl macro list [--file FILE] | macro show [--file FILE] --index M
+int runMacroCommand(const CommandContext& context);
 
 }  // namespace torvane::cli

@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
      "profile show [--config FILE] [--profile N] [--factory]"},
     {"reports", torvane::cli::runReportsCommand, "reports --config FILE [--profile N]"},
     {"apply", torvane::cli::runApplyCommand, "apply [--config FILE] [--profile N]"},
+    {"macro", torvane::cli::runMacroCommand,
+     "macro list [--file FILE] | macro show [--file FILE] --index M"},
 };
 
 void printUsage(std::ostream& out) {
