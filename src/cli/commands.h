@@ -20,7 +20,11 @@ int runReportsCommand(const CommandContext& context);
 
 // torvane-ctl apply [--config FILE] [--profile N]: sends the profile to the mouse and saves it
 int runApplyCommand(const CommandContext& context);
+
 // torvane-ctl macro list [--file FILE] | macro show [--file FILE] --index M
 int runMacroCommand(const CommandContext& context);
+
+// torvane-ctl driver [--config FILE] [--macros FILE] [--virtual]
+int runDriverCommand(const CommandContext& context);
 
 }  // namespace torvane::cli

@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
     {"apply", torvane::cli::runApplyCommand, "apply [--config FILE] [--profile N]"},
     {"macro", torvane::cli::runMacroCommand,
      "macro list [--file FILE] | macro show [--file FILE] --index M"},
+    {"driver", torvane::cli::runDriverCommand,
+     "driver [--config FILE] [--macros FILE] [--virtual]"},
 };
 
 void printUsage(std::ostream& out) {
