@@ -11,8 +11,6 @@ namespace torvane {
 
 namespace {
 
-constexpr std::uint8_t kActionPress = 1;
-constexpr std::uint8_t kActionRelease = 2;
 constexpr std::uint8_t kLeftButtonCode = 240;
 constexpr std::uint8_t kRightButtonCode = 241;
 
