@@ -15,6 +15,9 @@
 #include "device/mouse_removal.h"
 #include "device/removal_watch.h"
 #include "device/virtual_mouse.h"
+#include "engine/deadline_clock.h"
+#include "engine/driver_engine.h"
+#include "engine/sender_engine_device.h"
 #include "gui/gui_confirm_blink.h"
 #include "gui/virtual_mouse_panel.h"
 #include "platform/qt/qt_app_window.h"
@@ -30,11 +33,13 @@
 
 #if TORVANE_X11_AVAILABLE
 #include "platform/x11/x11_pointer_speed.h"
+#include "platform/x11/xtest_injector.h"
 #endif
 #if TORVANE_HIDAPI_AVAILABLE
 #include "device/hidapi/hidapi_backend.h"
 #endif
 #if TORVANE_LINUX_AVAILABLE
+#include "platform/linux/linux_shell.h"
 #include "platform/linux/udev_removal_watch.h"
 #endif
 
@@ -49,6 +54,23 @@ std::unique_ptr<PointerSpeed> makePointerSpeed() {
     }
 #endif
     return std::make_unique<UnavailablePointerSpeed>();
+}
+
+std::unique_ptr<InputInjector> makeInjector() {
+#if TORVANE_X11_AVAILABLE
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+        if (auto injector = XTestInjector::open()) return injector;
+    }
+#endif
+    return std::make_unique<DroppingInjector>();
+}
+
+std::unique_ptr<Shell> makeShell() {
+#if TORVANE_LINUX_AVAILABLE
+    return std::make_unique<LinuxShell>();
+#else
+    return std::make_unique<UnavailableShell>();
+#endif
 }
 
 // Space between the main window and the virtual mouse's panel.
@@ -87,19 +109,23 @@ struct GuiProgram::Parts {
           messageBox(&window),
           fileDialog(&window),
           pointerSpeed(makePointerSpeed()),
+          injector(makeInjector()),
+          shell(makeShell()),
           backend(makeBackend(options)),
           virtualMouse(dynamic_cast<VirtualMouse*>(backend.get())),
           blink(state, appWindow),
           sender(state, profiles, *pointerSpeed, appWindow, blink),
+          engineDevice(sender),
           removalHandler([this] { lifecycle.onMouseRemoved(); }),
           removalMonitor(state.deviceLink, removalHandler),
-          steps(state, window, messageBox, images, backend.get(), sender),
-          lifecycle(state, LifecyclePorts{steps, profiles, messageBox, *pointerSpeed, injector,
+          steps(state, window, messageBox, images, backend.get(), sender, blink),
+          lifecycle(state, LifecyclePorts{steps, profiles, messageBox, *pointerSpeed, *injector,
                                           tray, appWindow}),
           input(state),
+          engine(state, profiles, appWindow, engineDevice, *injector, *shell, clock),
           listener(state, appWindow, &removalMonitor) {
         setProgramDirectory(state, programDirectory);
-        steps.setListener(listener);
+        steps.setWorkers(listener, engine);
     }
 
     AppState state;
@@ -111,12 +137,15 @@ struct GuiProgram::Parts {
     QtFileDialog fileDialog;
     QtTrayIcon tray;
     std::unique_ptr<PointerSpeed> pointerSpeed;
-    DroppingInjector injector;
+    std::unique_ptr<InputInjector> injector;
+    std::unique_ptr<Shell> shell;
+    SteadyDeadlineClock clock;
     // The real mouse through the platform's HID layer, or the virtual mouse.
     std::unique_ptr<HidBackend> backend;
     VirtualMouse* virtualMouse;  // the backend when it is the virtual mouse, else null
     GuiConfirmBlink blink;
     ConfigSender sender;
+    SenderEngineDevice engineDevice;
     GuiRemovalHandler removalHandler;
     MouseRemovalMonitor removalMonitor;
     GuiStartupSteps steps;
@@ -124,7 +153,8 @@ struct GuiProgram::Parts {
     PageTabInput input;
     std::unique_ptr<VirtualMousePanel> panel;  // with --virtual-mouse
     std::unique_ptr<RemovalWatch> removalWatch;  // the real mouse's removal notices
-    // Last: its thread stops first, before anything it uses goes away.
+    // Last: their threads stop first, before anything they use goes away.
+    DriverEngine engine;
     DeviceListener listener;
 };
 

@@ -10,6 +10,9 @@
 #include "device/config_sender.h"
 #include "device/device_listener.h"
 #include "device/mouse_discovery.h"
+#include "engine/driver_engine.h"
+#include "gui/gui_confirm_blink.h"
+#include "macro/macro_file.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_region.h"
 #include "ui/main_window/window_shape.h"
@@ -24,16 +27,21 @@ constexpr int kFallbackHeight = 640;
 }  // namespace
 
 GuiStartupSteps::GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                                 ImageLoader& images, HidBackend* backend, ConfigSender& sender)
+                                 ImageLoader& images, HidBackend* backend, ConfigSender& sender,
+                                 GuiConfirmBlink& blink)
     : m_state(state),
       m_window(window),
       m_messageBox(messageBox),
       m_images(images),
       m_backend(backend),
-      m_sender(sender) {}
+      m_sender(sender),
+      m_blink(blink) {}
 
 void GuiStartupSteps::startWorkers() {
     if (m_listener != nullptr) m_listener->start();
+    if (m_engine != nullptr) m_engine->start();
+    // Ends at its first step: no confirmation is awaited yet.
+    m_blink.start();
 }
 
 void GuiStartupSteps::extendSystemMenu() {
@@ -67,7 +75,9 @@ void GuiStartupSteps::buildWindowShape() {
                       toQRegion(m_state.windowShape));
 }
 
-void GuiStartupSteps::loadMacros() {}
+void GuiStartupSteps::loadMacros() {
+    loadMacroFile(m_state, m_state.macroFilePath, m_messageBox);
+}
 
 void GuiStartupSteps::loadMenus() {
     // The owner-drawn menus come with the tray menu and the macro list's context menu.

@@ -7,6 +7,8 @@ namespace torvane {
 struct AppState;
 class ConfigSender;
 class DeviceListener;
+class DriverEngine;
+class GuiConfirmBlink;
 class HidBackend;
 class ImageLoader;
 class MessageBox;
@@ -16,9 +18,13 @@ class QtMainWindow;
 class GuiStartupSteps : public StartupSteps {
 public:
     GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
-                    ImageLoader& images, HidBackend* backend, ConfigSender& sender);
-    // The listener that startWorkers() starts.
-    void setListener(DeviceListener& listener) { m_listener = &listener; }
+                    ImageLoader& images, HidBackend* backend, ConfigSender& sender,
+                    GuiConfirmBlink& blink);
+    // The workers that startWorkers() starts.
+    void setWorkers(DeviceListener& listener, DriverEngine& engine) {
+        m_listener = &listener;
+        m_engine = &engine;
+    }
 
     void startWorkers() override;
     void extendSystemMenu() override;
@@ -40,7 +46,9 @@ private:
     ImageLoader& m_images;
     HidBackend* m_backend;  // null: no HID layer on this platform, so never a mouse
     ConfigSender& m_sender;
+    GuiConfirmBlink& m_blink;
     DeviceListener* m_listener = nullptr;
+    DriverEngine* m_engine = nullptr;
 };
 
 }  // namespace torvane

@@ -4,6 +4,7 @@
 
 #include "app/pointer_speed.h"
 #include "engine/input_injector.h"
+#include "engine/shell.h"
 
 namespace torvane {
 
@@ -21,6 +22,15 @@ public:
     void keyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
     void mouseButtonEvent(std::uint32_t) override {}
     std::uint8_t scanCodeOf(std::uint8_t) override { return 0; }
+};
+
+// Desktop services where the platform offers none: launches and the lock do nothing.
+class UnavailableShell : public Shell {
+public:
+    void openCalculator() override {}
+    void openCommandPrompt() override {}
+    void openComputer() override {}
+    void lockSession() override {}
 };
 
 }  // namespace torvane
