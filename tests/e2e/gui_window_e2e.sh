@@ -76,6 +76,7 @@ read -r _ wx wy ww wh < <(echo "$info" | grep '^geometry')
 [ "$ww" -ge 700 ] && [ "$wh" -ge 500 ] || fail "window is only ${ww}x${wh}"
 
 # Each page: a screenshot, which must not be one flat colour and must differ from the others.
+# The program paints in its own time, so a page is waited for until its picture changes.
 screenshot() {
   "$client" screenshot "$title" "$shots/$1.png" || fail "screenshot $1"
   [ "$(stat -c %s "$shots/$1.png")" -gt 5000 ] || fail "screenshot $1 looks empty"
@@ -85,20 +86,30 @@ click_element() {
   read -r x y < <(element_centre "$1")
   [ -n "$x" ] || fail "element $1 is not in the skin"
   xdotool mousemove $((wx + x)) $((wy + y)) click 1
-  sleep 0.5
-  # Move off the tab so that the screenshot shows the page, not the hover.
+  # Move off the window so that the screenshot shows the page, not the hover.
   xdotool mousemove $((wx + ww + 50)) $((wy + wh + 50))
-  sleep 0.5
 }
+# Clicks tab element $1 and screenshots page $2, which must come to differ from page $3.
+switch_page() {
+  click_element "$1"
+  for _ in $(seq 1 50); do
+    sleep 0.2
+    screenshot "$2"
+    cmp -s "$shots/$2.png" "$shots/$3.png" || return 0
+  done
+  fail "tab $1 did not change the page from $3 to $2"
+}
+# The first paint: wait until the window shows more than a flat colour.
+for _ in $(seq 1 50); do
+  "$client" screenshot "$title" "$shots/main.png" 2>/dev/null &&
+    [ "$(stat -c %s "$shots/main.png")" -gt 5000 ] && break
+  sleep 0.2
+done
 screenshot main
-click_element 10
-screenshot advanced
-click_element 11
-screenshot colour
+switch_page 10 advanced main
+switch_page 11 colour advanced
+cmp -s "$shots/main.png" "$shots/colour.png" && fail "the colour page looks like the main page"
 click_element 9
-cmp -s "$shots/main.png" "$shots/advanced.png" && fail "the advanced tab did not change the page"
-cmp -s "$shots/main.png" "$shots/colour.png" && fail "the colour tab did not change the page"
-cmp -s "$shots/advanced.png" "$shots/colour.png" && fail "advanced and colour pages look the same"
 
 # A second start brings the first one up and ends; one window stays.
 timeout 10 "$work/torvane-gmouse" --virtual-mouse >>"$work/program.log" 2>&1 ||
@@ -111,7 +122,7 @@ kill -0 "$program" 2>/dev/null || fail "the first instance ended"
 "$client" accel - 3 1
 [ "$("$client" accel -)" = "3/1" ] || fail "cannot change the pointer acceleration"
 "$client" close "$title"
-for _ in $(seq 1 50); do
+for _ in $(seq 1 100); do
   kill -0 "$program" 2>/dev/null || break
   sleep 0.1
 done
