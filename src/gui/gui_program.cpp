@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/profile_store.h"
 #include "gui/gui_startup_steps.h"
+#include "gui/quit_signals.h"
 #include "gui/quiet_ports.h"
 #include "device/config_sender.h"
 #include "device/device_listener.h"
@@ -211,6 +212,8 @@ int GuiProgram::run() {
     };
     handlers.closeRequested = [&parts] { parts.lifecycle.runCloseSequence(); };
     parts.window.setHandlers(std::move(handlers));
+    // Ending the program from a terminal closes it as the window would.
+    QuitSignals quitSignals([&parts] { parts.lifecycle.runCloseSequence(); });
 
     if (!parts.lifecycle.runStartup()) return 0;
     startRemovalWatch(parts);

@@ -134,5 +134,18 @@ program=""
 [ "$("$client" accel -)" = "10/10" ] || fail "pointer acceleration is $("$client" accel -), not 10/10"
 grep -qi '^CurConfig=' "$work/config.ini" || fail "the profile was not applied (no [Init] CurConfig)"
 
+# Ended from a terminal (SIGTERM), it closes the same way.
+"$work/torvane-gmouse" --virtual-mouse >>"$work/program.log" 2>&1 &
+program=$!
+"$client" wait "$title" 15 >/dev/null || fail "no window on the second run"
+sleep 0.5
+"$client" accel - 3 1
+kill -TERM "$program"
+status=0
+wait "$program" || status=$?
+program=""
+[ "$status" -eq 0 ] || fail "after SIGTERM the program exited with $status"
+[ "$("$client" accel -)" = "10/10" ] || fail "after SIGTERM the pointer acceleration is $("$client" accel -)"
+
 echo "screenshots: $shots/main.png $shots/advanced.png $shots/colour.png"
 echo "PASS"
