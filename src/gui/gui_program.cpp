@@ -122,7 +122,7 @@ struct GuiProgram::Parts {
           steps(state, window, messageBox, images, backend.get(), sender, blink),
           lifecycle(state, LifecyclePorts{steps, profiles, messageBox, *pointerSpeed, *injector,
                                           tray, appWindow}),
-          input(state),
+          input(state, &blink),
           engine(state, profiles, appWindow, engineDevice, *injector, *shell, clock),
           listener(state, appWindow, &removalMonitor) {
         setProgramDirectory(state, programDirectory);

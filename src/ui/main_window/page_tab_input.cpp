@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/app_state.h"
+#include "device/confirm_blink.h"
 
 namespace torvane {
 
@@ -79,6 +80,9 @@ void PageTabInput::leftUp(Point) { m_state.elementPressed = false; }
 void PageTabInput::goToPage(std::uint8_t page) {
     if (m_state.currentPage == page) return;
     m_state.currentPage = page;
+    if (page == kMainPage && m_blink != nullptr && m_state.blinkThreadActive == 0) {
+        m_blink->start();
+    }
 }
 
 }  // namespace torvane

@@ -7,6 +7,7 @@
 namespace torvane {
 
 struct AppState;
+class ConfirmBlink;
 
 // The main window's mouse input as far as the page tabs go: hover tracking over the three
 // layouts (for the hover and press look), the tabs that switch pages, and a press on empty
@@ -14,7 +15,10 @@ struct AppState;
 // UI thread only.
 class PageTabInput {
 public:
-    explicit PageTabInput(AppState& state) : m_state(state) {}
+    // `blink` (may be null) is restarted when the main page is entered while none runs, so that
+    // an awaited confirmation blinks again.
+    explicit PageTabInput(AppState& state, ConfirmBlink* blink = nullptr)
+        : m_state(state), m_blink(blink) {}
 
     // Cursor at `point` (client pixels). Returns how many repaints the change asks for: one per
     // layout whose hovered element changed.
@@ -33,6 +37,7 @@ private:
     void goToPage(std::uint8_t page);
 
     AppState& m_state;
+    ConfirmBlink* m_blink;
     std::int32_t m_lastMain = 255;
     std::int32_t m_lastColour = 255;
     std::int32_t m_lastAdvanced = 255;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "device/confirm_blink.h"
 
 namespace torvane {
 namespace {
@@ -91,6 +92,37 @@ TEST_F(PageTabInputTest, PressOnEmptySpaceDragsOnlyWhereNothingIsHovered) {
     EXPECT_FALSE(result.drag);
     EXPECT_TRUE(result.repaint);
     EXPECT_EQ(state.currentPage, 2);
+}
+
+class CountingBlink : public ConfirmBlink {
+public:
+    void start() override { ++starts; }
+    int starts = 0;
+};
+
+TEST_F(PageTabInputTest, EnteringTheMainPageRestartsTheBlinkOnlyWhenNoneRuns) {
+    CountingBlink blink;
+    PageTabInput withBlink(state, &blink);
+    struct Case {
+        std::uint8_t from;
+        Point click;
+        std::uint8_t blinkActive;
+        int starts;
+    };
+    const Case cases[] = {
+        {1, kMainTab, 0, 1},      // back to the main page, no blinker: one starts
+        {2, kMainTab, 1, 0},      // one still runs: not a second
+        {0, kMainTab, 0, 0},      // the page shown already: nothing happens
+        {0, kColourTab, 0, 0},    // another page: no blink
+    };
+    for (const Case& c : cases) {
+        blink.starts = 0;
+        state.currentPage = c.from;
+        state.blinkThreadActive = c.blinkActive;
+        withBlink.mouseMove(c.click);
+        withBlink.leftDown(c.click);
+        EXPECT_EQ(blink.starts, c.starts) << "from page " << int{c.from};
+    }
 }
 
 }  // namespace
