@@ -147,5 +147,35 @@ program=""
 [ "$status" -eq 0 ] || fail "after SIGTERM the program exited with $status"
 [ "$("$client" accel -)" = "10/10" ] || fail "after SIGTERM the pointer acceleration is $("$client" accel -)"
 
+"$client" count "$title" | grep -qx 0 || fail "a window stayed after the program ended"
+
+# A message box that must come up, be closed, and end the program without its window showing.
+# $1: what is wrong; the rest: the program's arguments.
+expect_message_and_exit() {
+  local what=$1 config_before status
+  shift
+  config_before=$(md5sum "$work/config.ini")
+  "$work/torvane-gmouse" "$@" >>"$work/program.log" 2>&1 &
+  program=$!
+  "$client" wait "torvane-gmouse" 15 >/dev/null || fail "$what: no message box"
+  [ "$("$client" count "$title")" = 0 ] || fail "$what: the main window showed"
+  "$client" close "torvane-gmouse"
+  status=0
+  wait "$program" || status=$?
+  program=""
+  [ "$status" -eq 0 ] || fail "$what: the program exited with $status"
+  [ "$(md5sum "$work/config.ini")" = "$config_before" ] || fail "$what: config.ini was written"
+}
+# Without the mouse (and without the virtual one): "please plug in the mouse", then the end.
+if ! ls /sys/bus/hid/devices 2>/dev/null | grep -qi ':18F8:0F99\.'; then
+  expect_message_and_exit "no mouse"
+fi
+# A missing layout file: "configuration file not found", then the end.
+mv "$work/skins/LBWarning.ini" "$work/LBWarning.ini.away"
+expect_message_and_exit "missing LBWarning.ini" --virtual-mouse
+mv "$work/LBWarning.ini.away" "$work/skins/LBWarning.ini"
+mv "$work/skins/skin_color.ini" "$work/skin_color.ini.away"
+expect_message_and_exit "missing skin_color.ini" --virtual-mouse
+
 echo "screenshots: $shots/main.png $shots/advanced.png $shots/colour.png"
 echo "PASS"
