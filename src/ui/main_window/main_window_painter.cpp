@@ -57,9 +57,9 @@ class PagePainter {
         const std::uint8_t pageNumber = m_state.currentPage;
         m_page = pageNumber <= 2 ? static_cast<Page>(pageNumber) : Page::Main;
         const PageInfo& info = kPages[static_cast<int>(m_page)];
-        m_normal = m_images.load(info.normal);
-        m_over = m_images.load(info.over);
-        m_down = m_images.load(info.down);
+        m_normal = loadSkinImage(m_images, info.normal);
+        m_over = loadSkinImage(m_images, info.over);
+        m_down = loadSkinImage(m_images, info.down);
 
         drawBackground();
         drawHoveredPageElement();
@@ -121,7 +121,7 @@ class PagePainter {
         const MouseConfig& config = m_state.config;
         copyMain(m_down, 65 + std::int64_t{config.currentDpiLevel.load()});
 
-        const std::shared_ptr<const Image> slider = m_images.load(skin_file::kDpiSlider);
+        const std::shared_ptr<const Image> slider = loadSkinImage(m_images, skin_file::kDpiSlider);
         for (int k = 0; k < kDpiStageCount; ++k) {
             const auto stage = static_cast<std::size_t>(k);
             const SkinRect* stop = elementRect(m_skin.mainRects, m_state.dpiSettingElement[stage]);
@@ -157,12 +157,12 @@ class PagePainter {
         copy(m_down, rects, m_state.config.ledMode.load());
         constexpr int kSwatch = 11;
         if (m_state.ledPreviewDark) {
-            copy(m_images.load(skin_file::kColourNormalGray), rects, kSwatch);
+            copy(loadSkinImage(m_images, skin_file::kColourNormalGray), rects, kSwatch);
             return;
         }
         switch (m_state.ledPreviewStage.load()) {
             case 0:
-                copy(m_images.load(skin_file::kColourOverBlue), rects, kSwatch);
+                copy(loadSkinImage(m_images, skin_file::kColourOverBlue), rects, kSwatch);
                 break;
             case 2:
                 copy(m_over, rects, kSwatch);

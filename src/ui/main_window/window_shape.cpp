@@ -12,7 +12,7 @@ void xorSkinRect(Region& region, const SkinRect& rect) {
 
 bool buildWindowShape(AppState& state, ImageLoader& images) {
     SkinLayout& skin = state.skinLayout;
-    const std::shared_ptr<const Image> mask = images.load(skin_file::kMainMask);
+    const std::shared_ptr<const Image> mask = loadSkinImage(images, skin_file::kMainMask);
     if (!mask || !mask->valid()) {
         skin.maskWidth = 0;
         skin.maskHeight = 0;

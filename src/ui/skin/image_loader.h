@@ -47,4 +47,9 @@ class ImageLoader {
     virtual std::shared_ptr<const Image> load(std::string_view fileName) = 0;
 };
 
+// One picture of the skin folder through `images`: null when it is missing or undecodable.
+inline std::shared_ptr<const Image> loadSkinImage(ImageLoader& images, std::string_view fileName) {
+    return images.load(fileName);
+}
+
 }  // namespace torvane
