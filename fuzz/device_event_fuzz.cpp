@@ -9,7 +9,7 @@
 
 namespace {
 class NoWindow : public torvane::AppWindow {
-public:
+  public:
     void requestRepaint() override {}
     void destroy() override {}
 };

@@ -16,7 +16,7 @@ namespace {
 
 // Stands in for the HID layer where none was built in: no interfaces at all.
 class NoHidBackend : public HidBackend {
-public:
+  public:
     std::vector<HidInterface> enumerate() override { return {}; }
     std::unique_ptr<HidDevice> open(const std::string&, HidAccess) override { return nullptr; }
 };

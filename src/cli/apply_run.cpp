@@ -21,7 +21,7 @@ namespace {
 
 // Passes everything on to the real backend and keeps each feature report sent.
 class RecordingBackend : public HidBackend {
-public:
+  public:
     explicit RecordingBackend(HidBackend& inner) : m_inner(inner) {}
 
     std::vector<HidInterface> enumerate() override { return m_inner.enumerate(); }
@@ -37,9 +37,9 @@ public:
         return m_reports;
     }
 
-private:
+  private:
     class Device : public HidDevice {
-    public:
+      public:
         Device(RecordingBackend& owner, std::unique_ptr<HidDevice> inner)
             : m_owner(owner), m_inner(std::move(inner)) {}
         bool sendFeatureReport(std::span<const std::uint8_t> report) override {
@@ -54,7 +54,7 @@ private:
         }
         void cancelRead() override { m_inner->cancelRead(); }
 
-    private:
+      private:
         RecordingBackend& m_owner;
         std::unique_ptr<HidDevice> m_inner;
     };
@@ -71,20 +71,20 @@ private:
 
 // The command line has no session pointer speed of its own: it reports the value instead.
 class ReportedPointerSpeed : public PointerSpeed {
-public:
+  public:
     std::optional<int> get() override { return 10; }
     void set(int speed) override { value = speed; }
     std::optional<int> value;
 };
 
 class NoWindow : public AppWindow {
-public:
+  public:
     void requestRepaint() override {}
     void destroy() override {}
 };
 
 class NoBlink : public ConfirmBlink {
-public:
+  public:
     void start() override {}
 };
 
@@ -131,8 +131,7 @@ void printApplyRun(const ApplyRun& run) {
     if (run.confirmSlot) std::cout << "confirm: slot " << *run.confirmSlot << '\n';
 }
 
-std::optional<ApplyOptions> parseApplyOptions(const std::vector<std::string>& args,
-                                              int& exitCode) {
+std::optional<ApplyOptions> parseApplyOptions(const std::vector<std::string>& args, int& exitCode) {
     CommandLine line(args, {"--config", "--profile"}, {});
     const auto number = line.integer("--profile");
     if (!line.ok()) {

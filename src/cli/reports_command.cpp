@@ -13,7 +13,7 @@ namespace {
 
 // A fresh folder for the copy of the profile file, removed with the object.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::error_code error;
         const auto base = std::filesystem::temp_directory_path(error);
@@ -34,7 +34,7 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::filesystem::path& path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
@@ -53,8 +53,8 @@ int runReportsCommand(const CommandContext& context) {
     ScratchFolder scratch;
     std::error_code error;
     const std::filesystem::path copy = scratch.path() / "config.ini";
-    if (scratch.path().empty() ||
-        !std::filesystem::copy_file(*options->configFile, copy, error) || error) {
+    if (scratch.path().empty() || !std::filesystem::copy_file(*options->configFile, copy, error) ||
+        error) {
         printError("cannot copy " + options->configFile->string() + " to a temporary folder");
         return kExitMissingFile;
     }

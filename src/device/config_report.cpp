@@ -15,8 +15,7 @@ ConfigReport ConfigReport::make(std::uint8_t command, std::uint8_t argument1,
 }
 
 std::span<const std::uint8_t> ConfigReport::wire(std::size_t featureReportLength) const {
-    return std::span<const std::uint8_t>(bytes).first(
-        std::min(featureReportLength, bytes.size()));
+    return std::span<const std::uint8_t>(bytes).first(std::min(featureReportLength, bytes.size()));
 }
 
 }  // namespace torvane

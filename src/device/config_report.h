@@ -30,8 +30,7 @@ inline constexpr std::uint8_t kConfirmReportId = 6;
 struct ConfigReport {
     std::array<std::uint8_t, kReportBufferSize> bytes{};
 
-    static ConfigReport make(std::uint8_t command, std::uint8_t argument1,
-                             std::uint8_t argument2);
+    static ConfigReport make(std::uint8_t command, std::uint8_t argument1, std::uint8_t argument2);
 
     // The first `featureReportLength` bytes, cut to the buffer; empty for a length of 0.
     std::span<const std::uint8_t> wire(std::size_t featureReportLength) const;

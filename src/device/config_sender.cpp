@@ -50,8 +50,8 @@ void ConfigSender::applyConfiguration() {
         }
     }
 
-    send(ConfigReport::make(kCommandWheel, static_cast<std::uint8_t>(s.config.wheelMode.load()),
-                            0));
+    send(
+        ConfigReport::make(kCommandWheel, static_cast<std::uint8_t>(s.config.wheelMode.load()), 0));
 
     for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
         s.appliedDpiSetting[stage] = s.config.dpiSetting[stage].load();

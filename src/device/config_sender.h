@@ -16,7 +16,7 @@ struct ConfigReport;
 // the engine thread may both call every member at the same time. A send is skipped when the
 // write handle is not open; its result is ignored.
 class ConfigSender {
-public:
+  public:
     ConfigSender(AppState& state, ProfileStore& profiles, PointerSpeed& pointerSpeed,
                  AppWindow& window, ConfirmBlink& blink)
         : m_state(state),
@@ -35,7 +35,7 @@ public:
     // 07 20 00 00: the mouse goes back to acting on its own.
     void sendDriverOff();
 
-private:
+  private:
     bool send(const ConfigReport& report);
 
     AppState& m_state;

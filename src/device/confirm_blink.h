@@ -6,7 +6,7 @@ namespace torvane {
 // implementation starts at most one blinker (it checks blinkThreadActive itself). Called by
 // applyConfiguration on the UI or the engine thread.
 class ConfirmBlink {
-public:
+  public:
     virtual ~ConfirmBlink() = default;
     virtual void start() = 0;
 };

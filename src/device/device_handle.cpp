@@ -39,9 +39,8 @@ DeviceHandle::Snapshot DeviceHandle::snapshot() const {
 DeviceHandle::Snapshot DeviceHandle::waitForOpen(std::stop_token stop,
                                                  std::uint64_t seenGeneration) const {
     std::unique_lock lock(m_mutex);
-    const bool opened = m_changed.wait(lock, stop, [&] {
-        return m_state == HandleState::Open && m_generation != seenGeneration;
-    });
+    const bool opened = m_changed.wait(
+        lock, stop, [&] { return m_state == HandleState::Open && m_generation != seenGeneration; });
     if (!opened) return {};
     return {m_state, m_device, m_caps, m_generation};
 }

@@ -21,7 +21,7 @@ enum class HandleState : std::uint8_t { None, Invalid, Open };
 // snapshots from any thread. Its mutex guards the state, the device pointer and the caps; a
 // second mutex serialises the reports sent through it.
 class DeviceHandle {
-public:
+  public:
     struct Snapshot {
         HandleState state = HandleState::None;
         std::shared_ptr<HidDevice> device;  // set only when state is Open
@@ -47,7 +47,7 @@ public:
     // when the platform refused it. Sends from different threads never interleave.
     bool sendFeatureReport(std::span<const std::uint8_t> report);
 
-private:
+  private:
     mutable std::mutex m_mutex;
     mutable std::condition_variable_any m_changed;
     HandleState m_state = HandleState::None;

@@ -24,8 +24,8 @@ inline constexpr std::uint16_t kVendorUsage = 1;
 // the plain fields while discovery may still write them.
 struct DeviceLink {
     std::atomic<bool> devicePresent{false};
-    std::string devicePath;  // path of the last interface that matched the mouse's ids (UI thread)
-    DeviceHandle readHandle;   // usage page 0xFF00, usage 1, opened for reading
+    std::string devicePath;   // path of the last interface that matched the mouse's ids (UI thread)
+    DeviceHandle readHandle;  // usage page 0xFF00, usage 1, opened for reading
     DeviceHandle writeHandle;  // usage page 0xFF01, usage 1, opened for writing
     HidCaps readCaps;          // UI thread; readHandle keeps its own copy
     HidCaps writeCaps;         // UI thread; writeHandle keeps its own copy

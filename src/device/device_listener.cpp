@@ -51,7 +51,9 @@ DeviceListener::DeviceListener(AppState& state, AppWindow& window, MouseRemovalM
                                std::chrono::microseconds passPause)
     : m_state(state), m_window(window), m_removal(removal), m_passPause(passPause) {}
 
-DeviceListener::~DeviceListener() { stop(); }
+DeviceListener::~DeviceListener() {
+    stop();
+}
 
 void DeviceListener::start() {
     if (m_thread.joinable()) return;
@@ -84,11 +86,12 @@ void DeviceListener::run(std::stop_token stop) {
         if (stop.stop_requested()) break;
 
         // A collection that names no input length reads whole reports up to the buffer's size.
-        const std::size_t length = handle.caps.inputReportLength == 0
-                                       ? m_event.size()
-                                       : std::min<std::size_t>(handle.caps.inputReportLength,
-                                                               m_event.size());
-        const HidReadResult result = handle.device->readInputReport(std::span(m_event).first(length));
+        const std::size_t length =
+            handle.caps.inputReportLength == 0
+                ? m_event.size()
+                : std::min<std::size_t>(handle.caps.inputReportLength, m_event.size());
+        const HidReadResult result =
+            handle.device->readInputReport(std::span(m_event).first(length));
         {
             std::lock_guard lock(m_mutex);
             m_reading.reset();

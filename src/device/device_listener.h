@@ -17,6 +17,11 @@ class AppWindow;
 class HidDevice;
 class MouseRemovalMonitor;
 
+// One input report of the read collection as read: byte 0 the report id (6 in the
+// confirmation), byte 1 the event (241..255 a press of hardware button event - 240, 0 a
+// release); nothing else is examined.
+using DeviceEvent = std::array<std::uint8_t, kReportBufferSize>;
+
 // What one input report of the read collection does to the hand-over flags (byte 0 the report
 // id, byte 1 the event; reports shorter than two bytes do nothing):
 // - no confirmation awaited (ackReceived 1): a press (event > 240) is handed to the engine when
@@ -32,7 +37,7 @@ void handleDeviceEvent(AppState& state, std::span<const std::uint8_t> report, Ap
 // device has gone) it blocks without polling. Owns its thread: start() starts it, the
 // destructor stops it, cancelling a read in progress (the cancelled handle stays cancelled).
 class DeviceListener {
-public:
+  public:
     static constexpr std::chrono::milliseconds kPassPause{2};
 
     // `removal` (may be null) hears of a read that failed because the mouse has gone.
@@ -46,14 +51,14 @@ public:
     // Stops and joins the thread; start() may not be called again.
     void stop();
 
-private:
+  private:
     void run(std::stop_token stop);
 
     AppState& m_state;
     AppWindow& m_window;
     MouseRemovalMonitor* m_removal;
     std::chrono::microseconds m_passPause;
-    std::array<std::uint8_t, kReportBufferSize> m_event{};  // the listener thread's buffer
+    DeviceEvent m_event{};  // the listener thread's buffer
 
     std::mutex m_mutex;  // guards m_reading, the device a read is in progress on
     std::shared_ptr<HidDevice> m_reading;

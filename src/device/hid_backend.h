@@ -35,7 +35,7 @@ struct HidReadResult {
 
 // An open HID interface. Owned by the device link (shared with the listener while it reads).
 class HidDevice {
-public:
+  public:
     virtual ~HidDevice() = default;
     // Sends one feature report: `report[0]` is the report id and counts in its size. True when
     // the platform accepted it. Any thread; the device link serialises the calls.
@@ -49,7 +49,7 @@ public:
 
 // The HID layer of the platform (or a simulated mouse). UI thread, except where noted.
 class HidBackend {
-public:
+  public:
     virtual ~HidBackend() = default;
     // The present HID interfaces, in the platform's order.
     virtual std::vector<HidInterface> enumerate() = 0;

@@ -5,7 +5,9 @@
 namespace torvane {
 
 namespace {
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 bool isMouseNotification(const DeviceLink& link, const DeviceNotification& notification) {
@@ -24,11 +26,13 @@ void MouseRemovalMonitor::onRemovalNotice(const DeviceNotification& notification
 }
 
 void MouseRemovalMonitor::onRemovalNotice(std::string_view removedPath) {
-    onRemovalNotice(DeviceNotification{DeviceNotification::Kind::DeviceInterface,
-                                       std::string(removedPath)});
+    onRemovalNotice(
+        DeviceNotification{DeviceNotification::Kind::DeviceInterface, std::string(removedPath)});
 }
 
-void MouseRemovalMonitor::onReadDeviceGone() { removed(); }
+void MouseRemovalMonitor::onReadDeviceGone() {
+    removed();
+}
 
 void MouseRemovalMonitor::removed() {
     m_link.devicePresent = false;

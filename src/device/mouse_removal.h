@@ -12,7 +12,7 @@ struct DeviceLink;
 // close sequence). Called at most once, from the removal watch's or the listener's thread: the
 // implementation hands the work to the UI thread.
 class MouseRemovalHandler {
-public:
+  public:
     virtual ~MouseRemovalHandler() = default;
     virtual void mouseRemoved() = 0;
 };
@@ -32,7 +32,7 @@ bool isMouseNotification(const DeviceLink& link, const DeviceNotification& notif
 // Turns removal notices into the end of the program. devicePath must no longer change when the
 // first notice can arrive: start the removal watch after discovery.
 class MouseRemovalMonitor {
-public:
+  public:
     MouseRemovalMonitor(DeviceLink& link, MouseRemovalHandler& handler)
         : m_link(link), m_handler(handler) {}
 
@@ -43,7 +43,7 @@ public:
     // A read of the mouse's read collection failed because the device has gone. Any thread.
     void onReadDeviceGone();
 
-private:
+  private:
     void removed();
 
     DeviceLink& m_link;

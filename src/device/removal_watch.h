@@ -9,7 +9,7 @@ namespace torvane {
 // the form HidInterface::path uses) and runs on the watch's own thread; it must be cheap and
 // thread-safe. The watch stops when the object is destroyed.
 class RemovalWatch {
-public:
+  public:
     using Callback = std::function<void(const std::string& removedPath)>;
     virtual ~RemovalWatch() = default;
     // Starts watching; false when the platform offers no notices (reads failing with Gone still

@@ -71,9 +71,8 @@ std::optional<std::size_t> frameInputReport(std::span<const std::uint8_t> raw, b
                                             std::span<std::uint8_t> out) {
     if (raw.empty()) return std::nullopt;
     if (usesReportIds) {
-        if (!inputReportIds.empty() &&
-            std::find(inputReportIds.begin(), inputReportIds.end(), raw[0]) ==
-                inputReportIds.end()) {
+        if (!inputReportIds.empty() && std::find(inputReportIds.begin(), inputReportIds.end(),
+                                                 raw[0]) == inputReportIds.end()) {
             return std::nullopt;
         }
         const std::size_t length = std::min(raw.size(), out.size());
@@ -121,23 +120,30 @@ std::optional<ReportDescriptor> parseReportDescriptor(std::span<const std::uint8
 
         if (type == kTypeGlobal) {
             switch (tag) {
-            case kGlobalUsagePage: globals.usagePage = static_cast<std::uint16_t>(data); break;
-            case kGlobalReportSize: globals.reportSize = data; break;
-            case kGlobalReportCount: globals.reportCount = data; break;
-            case kGlobalReportId:
-                globals.reportId = static_cast<std::uint8_t>(data);
-                result.usesReportIds = true;
-                break;
-            case kGlobalPush:
-                if (pushed.size() < kMaxPushDepth) pushed.push_back(globals);
-                break;
-            case kGlobalPop:
-                if (!pushed.empty()) {
-                    globals = pushed.back();
-                    pushed.pop_back();
-                }
-                break;
-            default: break;
+                case kGlobalUsagePage:
+                    globals.usagePage = static_cast<std::uint16_t>(data);
+                    break;
+                case kGlobalReportSize:
+                    globals.reportSize = data;
+                    break;
+                case kGlobalReportCount:
+                    globals.reportCount = data;
+                    break;
+                case kGlobalReportId:
+                    globals.reportId = static_cast<std::uint8_t>(data);
+                    result.usesReportIds = true;
+                    break;
+                case kGlobalPush:
+                    if (pushed.size() < kMaxPushDepth) pushed.push_back(globals);
+                    break;
+                case kGlobalPop:
+                    if (!pushed.empty()) {
+                        globals = pushed.back();
+                        pushed.pop_back();
+                    }
+                    break;
+                default:
+                    break;
             }
             continue;
         }

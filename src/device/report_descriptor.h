@@ -19,7 +19,7 @@ struct DescriptorCollection {
 };
 
 struct DescriptorTopLevel {
-    HidCaps caps;                             // usage, usage page and the three lengths
+    HidCaps caps;                              // usage, usage page and the three lengths
     std::vector<std::uint8_t> inputReportIds;  // ids of its input reports (0: no ids used)
 };
 

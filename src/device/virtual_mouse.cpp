@@ -10,7 +10,7 @@ namespace torvane {
 // One open collection of the virtual mouse. Reads wait on the mouse's queue; cancellation is
 // per handle and sticky.
 class VirtualMouse::Handle : public HidDevice {
-public:
+  public:
     Handle(VirtualMouse& mouse, HidAccess access) : m_mouse(mouse), m_access(access) {}
 
     bool sendFeatureReport(std::span<const std::uint8_t> report) override {
@@ -31,7 +31,7 @@ public:
         m_mouse.cancelReads();
     }
 
-private:
+  private:
     VirtualMouse& m_mouse;
     HidAccess m_access;
     bool m_cancelled = false;  // guarded by the mouse's mutex
@@ -68,25 +68,25 @@ bool VirtualMouse::receiveFeatureReport(std::span<const std::uint8_t> report) {
             const std::uint8_t arg1 = report[2];
             const std::uint8_t arg2 = report[3];
             switch (report[1]) {
-            case kCommandAssignButton:
-                m_state.deviceCode[arg1] = arg2;
-                m_state.driverOff = false;
-                if (arg2 == kReportToHostDeviceCode) m_state.awaitingConfirmPress = true;
-                break;
-            case kCommandWheel:
-                m_state.wheelMode = arg1;
-                break;
-            case kCommandDpiAndLed:
-                m_state.dpiStage = arg1;
-                m_state.dpiValueIndex = static_cast<std::uint8_t>((arg2 >> 4) - 8);
-                m_state.ledMode = static_cast<std::uint8_t>(arg2 & 0x0F);
-                break;
-            case kCommandDriverOff:
-                m_state.driverOff = true;
-                m_state.awaitingConfirmPress = false;
-                break;
-            default:
-                break;
+                case kCommandAssignButton:
+                    m_state.deviceCode[arg1] = arg2;
+                    m_state.driverOff = false;
+                    if (arg2 == kReportToHostDeviceCode) m_state.awaitingConfirmPress = true;
+                    break;
+                case kCommandWheel:
+                    m_state.wheelMode = arg1;
+                    break;
+                case kCommandDpiAndLed:
+                    m_state.dpiStage = arg1;
+                    m_state.dpiValueIndex = static_cast<std::uint8_t>((arg2 >> 4) - 8);
+                    m_state.ledMode = static_cast<std::uint8_t>(arg2 & 0x0F);
+                    break;
+                case kCommandDriverOff:
+                    m_state.driverOff = true;
+                    m_state.awaitingConfirmPress = false;
+                    break;
+                default:
+                    break;
             }
         }
     }
@@ -94,8 +94,7 @@ bool VirtualMouse::receiveFeatureReport(std::span<const std::uint8_t> report) {
     return true;
 }
 
-HidReadResult VirtualMouse::readInputReport(std::span<std::uint8_t> buffer,
-                                            const bool& cancelled) {
+HidReadResult VirtualMouse::readInputReport(std::span<std::uint8_t> buffer, const bool& cancelled) {
     std::unique_lock lock(m_mutex);
     m_inputArrived.wait(lock, [&] { return cancelled || !m_plugged || !m_inputQueue.empty(); });
     if (cancelled) return {HidReadStatus::Cancelled, 0};
@@ -131,8 +130,7 @@ void VirtualMouse::press(std::uint8_t hardwareNumber) {
         if (reported && m_state.awaitingConfirmPress) {
             m_state.awaitingConfirmPress = false;
             queueInputReport(kConfirmReportId, 0);
-        } else if (reported && hardwareNumber != 0) {
-            // 240 + 0 would not be a press; the mouse has no button 0.
+        } else if (reported && hardwareNumber >= 1 && hardwareNumber <= kMaxHardwareNumber) {
             queueInputReport(kButtonReportId, static_cast<std::uint8_t>(240 + hardwareNumber));
         }
     }

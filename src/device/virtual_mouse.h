@@ -24,10 +24,12 @@ namespace torvane {
 // release). A button reports to the host only while its device code is 31 and driver-off has
 // not been received since; otherwise the mouse acts on its own and reports nothing.
 class VirtualMouse : public HidBackend {
-public:
+  public:
     static constexpr std::uint16_t kInputReportLength = 8;
     static constexpr std::uint16_t kFeatureReportLength = 8;
     static constexpr std::uint8_t kButtonReportId = 5;
+    // Presses are 240 + the hardware number in one byte: numbers past 15 cannot be reported.
+    static constexpr std::uint8_t kMaxHardwareNumber = 15;
     static inline const std::string kReadPath = "virtual-mouse/read";
     static inline const std::string kWritePath = "virtual-mouse/write";
 
@@ -39,7 +41,7 @@ public:
         std::uint8_t dpiStage = 0;
         std::uint8_t dpiValueIndex = 0;  // high nibble of the DPI-and-LED byte minus 8
         std::uint8_t ledMode = 0;
-        bool driverOff = false;         // a driver-off report came after the last assignment
+        bool driverOff = false;             // a driver-off report came after the last assignment
         bool awaitingConfirmPress = false;  // a button got code 31; its next press confirms
         std::optional<std::uint8_t> heldButton;  // hardware number pressed and not released
     };
@@ -70,7 +72,7 @@ public:
     // that caused it. For a panel that shows the mouse; keep it cheap.
     void setChangeCallback(std::function<void()> callback);
 
-private:
+  private:
     class Handle;
     friend class Handle;
 

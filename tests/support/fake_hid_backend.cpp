@@ -3,7 +3,7 @@
 namespace torvane::test {
 
 class FakeHidBackend::Device : public HidDevice {
-public:
+  public:
     explicit Device(FakeHidBackend& backend) : m_backend(backend) {}
     bool sendFeatureReport(std::span<const std::uint8_t> report) override {
         std::lock_guard lock(m_backend.m_mutex);
@@ -16,11 +16,13 @@ public:
     }
     void cancelRead() override {}
 
-private:
+  private:
     FakeHidBackend& m_backend;
 };
 
-std::vector<HidInterface> FakeHidBackend::enumerate() { return interfaces; }
+std::vector<HidInterface> FakeHidBackend::enumerate() {
+    return interfaces;
+}
 
 std::unique_ptr<HidDevice> FakeHidBackend::open(const std::string& path, HidAccess access) {
     opens.push_back({path, access});

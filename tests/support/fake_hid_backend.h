@@ -16,7 +16,7 @@ namespace torvane::test {
 // be told to fail the opens of some paths, and gives devices that keep the feature reports sent
 // through them (in one log shared by all its devices, so tests see the order across handles).
 class FakeHidBackend : public HidBackend {
-public:
+  public:
     struct Open {
         std::string path;
         HidAccess access;
@@ -40,7 +40,7 @@ public:
     // Sent reports, as sent.
     std::vector<std::vector<std::uint8_t>> sentReports() const;
 
-private:
+  private:
     class Device;
     mutable std::mutex m_mutex;  // guards m_sent (devices send from any thread)
     std::vector<std::vector<std::uint8_t>> m_sent;

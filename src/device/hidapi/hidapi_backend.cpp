@@ -63,7 +63,7 @@ bool nodeExists(const std::string& path) {
 }
 
 class HidapiDevice : public HidDevice {
-public:
+  public:
     HidapiDevice(hid_device* device, std::string path, bool usesReportIds,
                  std::vector<std::uint8_t> inputReportIds)
         : m_device(device),
@@ -91,9 +91,9 @@ public:
                 return {nodeExists(m_path) ? HidReadStatus::Failed : HidReadStatus::Gone, 0};
             }
             if (size == 0) continue;  // no report within this slice
-            const auto length =
-                frameInputReport(std::span(data).first(std::min(static_cast<std::size_t>(size), data.size())),
-                                 m_usesReportIds, m_inputReportIds, buffer);
+            const auto length = frameInputReport(
+                std::span(data).first(std::min(static_cast<std::size_t>(size), data.size())),
+                m_usesReportIds, m_inputReportIds, buffer);
             if (!length) continue;  // a report of another collection on the same node
             return {HidReadStatus::Report, *length};
         }
@@ -102,7 +102,7 @@ public:
 
     void cancelRead() override { m_cancelled = true; }
 
-private:
+  private:
     std::mutex m_mutex;  // one hidapi call on this device at a time
     hid_device* m_device;
     std::string m_path;
@@ -111,7 +111,9 @@ private:
     std::atomic<bool> m_cancelled{false};
 };
 
-std::string narrowPath(const char* path) { return path != nullptr ? std::string(path) : ""; }
+std::string narrowPath(const char* path) {
+    return path != nullptr ? std::string(path) : "";
+}
 
 }  // namespace
 
@@ -139,8 +141,7 @@ std::vector<HidInterface> HidapiBackend::enumerate() {
                 found = descriptors.emplace(entry.path, readDescriptor(entry.path)).first;
             }
             const std::optional<HidCaps> caps =
-                found->second ? found->second->capsOf(info->usage_page, info->usage)
-                              : std::nullopt;
+                found->second ? found->second->capsOf(info->usage_page, info->usage) : std::nullopt;
             if (caps) {
                 entry.caps.inputReportLength = caps->inputReportLength;
                 entry.caps.outputReportLength = caps->outputReportLength;

@@ -14,7 +14,7 @@ namespace torvane {
 // for, with the report id first (0 when the device uses no ids), and tells a failed read from a
 // device that has gone. UI thread for enumerate/open; the devices as HidDevice says.
 class HidapiBackend : public HidBackend {
-public:
+  public:
     HidapiBackend();
     ~HidapiBackend() override;
     HidapiBackend(const HidapiBackend&) = delete;
@@ -27,7 +27,7 @@ public:
     std::unique_ptr<HidDevice> open(const std::string& path, HidAccess access) override;
     std::unique_ptr<HidDevice> openInterface(const HidInterface& entry, HidAccess access) override;
 
-private:
+  private:
     bool m_ready = false;
 };
 

@@ -40,25 +40,25 @@ bool UdevRemovalWatch::start(Callback onRemoved) {
         return false;
     }
     const int wakeFd = m_wakeFd;
-    m_thread = std::jthread([context, monitor, wakeFd, onRemoved = std::move(onRemoved)](
-                                std::stop_token stop) {
-        pollfd fds[2] = {{udev_monitor_get_fd(monitor), POLLIN, 0}, {wakeFd, POLLIN, 0}};
-        while (!stop.stop_requested()) {
-            if (::poll(fds, 2, -1) < 0) continue;  // interrupted
-            if ((fds[1].revents & POLLIN) != 0) break;
-            if ((fds[0].revents & POLLIN) == 0) continue;
-            udev_device* device = udev_monitor_receive_device(monitor);
-            if (device == nullptr) continue;
-            const char* action = udev_device_get_action(device);
-            const char* node = udev_device_get_devnode(device);
-            if (action != nullptr && node != nullptr && std::strcmp(action, "remove") == 0) {
-                onRemoved(std::string(node));
+    m_thread = std::jthread(
+        [context, monitor, wakeFd, onRemoved = std::move(onRemoved)](std::stop_token stop) {
+            pollfd fds[2] = {{udev_monitor_get_fd(monitor), POLLIN, 0}, {wakeFd, POLLIN, 0}};
+            while (!stop.stop_requested()) {
+                if (::poll(fds, 2, -1) < 0) continue;  // interrupted
+                if ((fds[1].revents & POLLIN) != 0) break;
+                if ((fds[0].revents & POLLIN) == 0) continue;
+                udev_device* device = udev_monitor_receive_device(monitor);
+                if (device == nullptr) continue;
+                const char* action = udev_device_get_action(device);
+                const char* node = udev_device_get_devnode(device);
+                if (action != nullptr && node != nullptr && std::strcmp(action, "remove") == 0) {
+                    onRemoved(std::string(node));
+                }
+                udev_device_unref(device);
             }
-            udev_device_unref(device);
-        }
-        udev_monitor_unref(monitor);
-        udev_unref(context);
-    });
+            udev_monitor_unref(monitor);
+            udev_unref(context);
+        });
     return true;
 }
 

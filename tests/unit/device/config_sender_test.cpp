@@ -20,7 +20,7 @@ namespace torvane {
 namespace {
 
 class FakeBlink : public ConfirmBlink {
-public:
+  public:
     void start() override { ++starts; }
     int starts = 0;
 };
@@ -38,18 +38,20 @@ std::string head(const std::vector<std::uint8_t>& report) {
 }
 
 class ConfigSenderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setProgramDirectory(state, dir.path());
-        test::writeFile(state.configFilePath, test::readFile(std::filesystem::path(
-                                                  TORVANE_SOURCE_DIR) / "data/config.ini"));
+        test::writeFile(
+            state.configFilePath,
+            test::readFile(std::filesystem::path(TORVANE_SOURCE_DIR) / "data/config.ini"));
         state.currentConfigIndex = 2;
         profiles.loadProfile(state.configFilePath, 1, false);
         ASSERT_TRUE(discoverMouse(state.deviceLink, mouse));
     }
 
     void setButtons(std::array<std::int32_t, 7> codes) {
-        for (std::size_t i = 0; i < codes.size(); ++i) state.config.buttonFunction[i + 1] = codes[i];
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            state.config.buttonFunction[i + 1] = codes[i];
     }
 
     std::vector<std::string> sentHeads() const {
@@ -79,8 +81,7 @@ TEST_F(ConfigSenderTest, FactoryButtonsGiveTheDocumentedReports) {
 
     EXPECT_EQ(sentHeads(), (std::vector<std::string>{"07 10 01 01", "07 10 02 02", "07 10 03 03",
                                                      "07 10 05 05", "07 10 04 04", "07 10 06 1F",
-                                                     "07 10 09 09", "07 11 00 00",
-                                                     "07 09 01 A0"}));
+                                                     "07 10 09 09", "07 11 00 00", "07 09 01 A0"}));
     for (const auto& report : mouse.receivedReports()) {
         ASSERT_EQ(report.size(), VirtualMouse::kFeatureReportLength);
         for (std::size_t i = 4; i < report.size(); ++i) EXPECT_EQ(report[i], 0);
@@ -146,9 +147,12 @@ TEST_F(ConfigSenderTest, DpiAndLedByteAndOutOfRangeStage) {
         const char* expected;
     };
     const Case cases[] = {
-        {2, 4, 3, "07 09 02 C3"}, {0, 0, 0, "07 09 00 80"}, {3, 1, 2, "07 09 03 92"},
+        {2, 4, 3, "07 09 02 C3"},
+        {0, 0, 0, "07 09 00 80"},
+        {3, 1, 2, "07 09 03 92"},
         // A hand-edited level outside 0..3 is sent as stage 0 with stage 0's value.
-        {7, 3, 1, "07 09 00 B1"}, {-1, 3, 1, "07 09 00 B1"},
+        {7, 3, 1, "07 09 00 B1"},
+        {-1, 3, 1, "07 09 00 B1"},
     };
     for (const Case& c : cases) {
         mouse.clearReceivedReports();
@@ -211,7 +215,8 @@ TEST(ConfigSenderLengthTest, LengthComesFromTheWriteCollectionAndIsCutToTheBuffe
     for (const auto& [featureLength, sentLength] :
          {std::pair{2, 2}, {4, 4}, {65, 65}, {260, 260}, {1000, 260}}) {
         test::FakeHidBackend backend;
-        backend.addMouseCollection("/dev/m", 0xFF01, 1, 0, static_cast<std::uint16_t>(featureLength));
+        backend.addMouseCollection("/dev/m", 0xFF01, 1, 0,
+                                   static_cast<std::uint16_t>(featureLength));
         backend.addMouseCollection("/dev/m", 0xFF00);
         AppState state;
         ASSERT_TRUE(discoverMouse(state.deviceLink, backend));

@@ -19,7 +19,7 @@ namespace {
 
 // A window whose repaint requests may come from the listener thread.
 class CountingWindow : public AppWindow {
-public:
+  public:
     void requestRepaint() override { ++repaints; }
     void destroy() override { ADD_FAILURE() << "the listener never destroys the window"; }
     std::atomic<int> repaints{0};
@@ -43,26 +43,28 @@ struct EventCase {
 };
 
 TEST(DeviceEventTest, HandOverFollowsTheWaitAndTheEngineState) {
+    // clang-format off
     const EventCase cases[] = {
-        // name                             ack pend hold id  ev   code pend stop ack ended woke
-        {"press while idle",                  1, 0, 0, 5, 245, 245, 1, 0, 1, false, true},
-        {"press while idle, hold mode",       1, 0, 1, 5, 241, 241, 1, 0, 1, false, true},
-        {"highest press",                     1, 0, 0, 5, 255, 255, 1, 0, 1, false, true},
-        {"second press, toggle mode",         1, 1, 0, 5, 246, 7, 1, 1, 1, false, true},
-        {"second press, hold mode",           1, 1, 1, 5, 246, 7, 1, 0, 1, false, false},
-        {"release, toggle mode",              1, 1, 0, 5, 0, 7, 1, 0, 1, false, false},
-        {"release, hold mode",                1, 1, 1, 5, 0, 7, 1, 1, 1, false, true},
-        {"release while idle, hold mode",     1, 0, 1, 5, 0, 7, 0, 1, 1, false, true},
-        {"event 240 is nothing",              1, 0, 0, 5, 240, 7, 0, 0, 1, false, false},
-        {"other event is nothing",            1, 0, 1, 5, 17, 7, 0, 0, 1, false, false},
-        {"06 00 while idle is a release",     1, 1, 1, 6, 0, 7, 1, 1, 1, false, true},
-        {"06 00 while idle, toggle mode",     1, 1, 0, 6, 0, 7, 1, 0, 1, false, false},
-        {"06 00 ends the wait",               0, 0, 0, 6, 0, 7, 0, 0, 1, true, false},
-        {"05 00 does not end the wait",       0, 0, 1, 5, 0, 7, 0, 0, 0, false, false},
-        {"06 01 does not end the wait",       0, 0, 0, 6, 1, 7, 0, 0, 0, false, false},
-        {"press ignored while waiting",       0, 0, 0, 5, 245, 7, 0, 0, 0, false, false},
-        {"press ignored while waiting, busy", 0, 1, 0, 5, 245, 7, 1, 0, 0, false, false},
+        // name                                ack  pend  hold  id   ev    code  pend  stop  ack  ended  woke
+        {"press while idle",                   1,   0,    0,    5,   245,  245,  1,    0,    1,   false, true},
+        {"press while idle, hold mode",        1,   0,    1,    5,   241,  241,  1,    0,    1,   false, true},
+        {"highest press",                      1,   0,    0,    5,   255,  255,  1,    0,    1,   false, true},
+        {"second press, toggle mode",          1,   1,    0,    5,   246,  7,    1,    1,    1,   false, true},
+        {"second press, hold mode",            1,   1,    1,    5,   246,  7,    1,    0,    1,   false, false},
+        {"release, toggle mode",               1,   1,    0,    5,   0,    7,    1,    0,    1,   false, false},
+        {"release, hold mode",                 1,   1,    1,    5,   0,    7,    1,    1,    1,   false, true},
+        {"release while idle, hold mode",      1,   0,    1,    5,   0,    7,    0,    1,    1,   false, true},
+        {"event 240 is nothing",               1,   0,    0,    5,   240,  7,    0,    0,    1,   false, false},
+        {"other event is nothing",             1,   0,    1,    5,   17,   7,    0,    0,    1,   false, false},
+        {"06 00 while idle is a release",      1,   1,    1,    6,   0,    7,    1,    1,    1,   false, true},
+        {"06 00 while idle, toggle mode",      1,   1,    0,    6,   0,    7,    1,    0,    1,   false, false},
+        {"06 00 ends the wait",                0,   0,    0,    6,   0,    7,    0,    0,    1,   true,  false},
+        {"05 00 does not end the wait",        0,   0,    1,    5,   0,    7,    0,    0,    0,   false, false},
+        {"06 01 does not end the wait",        0,   0,    0,    6,   1,    7,    0,    0,    0,   false, false},
+        {"press ignored while waiting",        0,   0,    0,    5,   245,  7,    0,    0,    0,   false, false},
+        {"press ignored while waiting, busy",  0,   1,    0,    5,   245,  7,    1,    0,    0,   false, false},
     };
+    // clang-format on
     for (const EventCase& c : cases) {
         AppState state;
         CountingWindow window;
@@ -112,13 +114,13 @@ bool eventually(const std::function<bool()>& done) {
 }
 
 class RecordingRemoval : public MouseRemovalHandler {
-public:
+  public:
     void mouseRemoved() override { ++calls; }
     std::atomic<int> calls{0};
 };
 
 class DeviceListenerTest : public ::testing::Test {
-protected:
+  protected:
     void assignSoftwareButton(std::uint8_t hardwareNumber) {
         auto writer = mouse.open(VirtualMouse::kWritePath, HidAccess::Write);
         const ConfigReport report = ConfigReport::make(kCommandAssignButton, hardwareNumber, 31);
@@ -167,7 +169,7 @@ TEST_F(DeviceListenerTest, StopsWhileBlockedInARead) {
     DeviceListener listener(state, window, &removal);
     listener.start();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));  // let it block in the read
-    listener.stop();  // returns: the read was cancelled
+    listener.stop();                                            // returns: the read was cancelled
     SUCCEED();
 }
 
@@ -186,7 +188,7 @@ TEST_F(DeviceListenerTest, UnpluggedMouseEndsTheProgramOnce) {
     mouse.unplug();
     ASSERT_TRUE(eventually([&] { return removalHandler.calls == 1; }));
     EXPECT_FALSE(state.deviceLink.devicePresent);
-    removal.onRemovalNotice(VirtualMouse::kReadPath);  // the watch's notice comes too
+    removal.onRemovalNotice(state.deviceLink.devicePath);  // the watch's notice comes too
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_EQ(removalHandler.calls, 1);
 }

@@ -87,7 +87,8 @@ TEST(MouseDiscoveryTest, FailedOpenLeavesAnInvalidHandleThatCountsAsSet) {
 TEST(MouseDiscoveryTest, ExaminesAtMostOneHundredIndexes) {
     for (const std::size_t others : {std::size_t{98}, std::size_t{99}, std::size_t{100}}) {
         FakeHidBackend backend;
-        for (std::size_t i = 0; i < others; ++i) backend.addOtherDevice("/dev/o" + std::to_string(i));
+        for (std::size_t i = 0; i < others; ++i)
+            backend.addOtherDevice("/dev/o" + std::to_string(i));
         backend.addMouseCollection("/dev/mouse-read", 0xFF00);
         backend.addMouseCollection("/dev/mouse-write", 0xFF01);
 

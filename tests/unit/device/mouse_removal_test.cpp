@@ -8,7 +8,7 @@ namespace torvane {
 namespace {
 
 class RecordingRemoval : public MouseRemovalHandler {
-public:
+  public:
     void mouseRemoved() override { ++calls; }
     int calls = 0;
 };
@@ -33,8 +33,7 @@ TEST(MouseRemovalTest, PathIsComparedWithoutAsciiCase) {
         link.devicePresent = true;
         RecordingRemoval handler;
         MouseRemovalMonitor monitor(link, handler);
-        const DeviceNotification notification{DeviceNotification::Kind::DeviceInterface,
-                                              c.removed};
+        const DeviceNotification notification{DeviceNotification::Kind::DeviceInterface, c.removed};
         EXPECT_EQ(isMouseNotification(link, notification), c.matches) << c.removed;
         // Only device-interface records count.
         EXPECT_FALSE(isMouseNotification(

@@ -95,6 +95,19 @@ TEST(VirtualMouseTest, ConfirmsTheFirstPressAfterASoftwareAssignmentThenReportsP
     mouse.release();  // nothing held
     EXPECT_EQ(mouse.pendingInputReports(), 0u);
 
+    // Only hardware numbers 1..15 fit in a press report.
+    send(*writer, kCommandAssignButton, 16, 31);
+    send(*writer, kCommandAssignButton, 0, 31);
+    mouse.press(16);  // answered with the confirmation, as the assignment asks
+    EXPECT_EQ(readOne(mouse, *reader), (std::array<std::uint8_t, 2>{6, 0}));
+    mouse.release();
+    EXPECT_EQ(readOne(mouse, *reader)[1], 0);
+    mouse.press(16);
+    mouse.press(0);
+    EXPECT_EQ(mouse.pendingInputReports(), 0u);
+    mouse.release();
+    EXPECT_EQ(readOne(mouse, *reader)[1], 0);
+
     // After driver-off the mouse acts on its own again.
     send(*writer, kCommandDriverOff, 0, 0);
     mouse.press(6);
