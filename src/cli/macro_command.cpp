@@ -43,7 +43,7 @@ int runMacroCommand(const CommandContext& context) {
     const std::filesystem::path file = line.value("--file").value_or(state.macroFilePath.string());
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        std::cerr << utf8FromUtf16(kMissingFileText) << '\n';
+        std::cerr << utf8FromUtf16(kMacroFileMissingText) << '\n';
         return kExitMissingFile;
     }
     const MacroFileContent content = readMacroFile(IniFile::load(file));

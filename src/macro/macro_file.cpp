@@ -116,7 +116,7 @@ void writeMacroFile(IniFile& file, const MacroTable& table) {
 void loadMacroFile(AppState& state, const std::filesystem::path& path, MessageBox& messageBox) {
     std::error_code error;
     const bool exists = std::filesystem::is_regular_file(path, error);
-    if (!exists) messageBox.show(std::u16string(kMissingFileText));
+    if (!exists) messageBox.show(std::u16string(kMacroFileMissingText));
     const MacroFileContent content =
         exists ? readMacroFile(IniFile::load(path)) : MacroFileContent{};
     const int count = static_cast<int>(content.macros.size());

@@ -32,7 +32,7 @@ static_assert(kMacroLineLength == 3192);
 inline constexpr std::u16string_view kMacroSection = u"Macros";
 inline constexpr std::u16string_view kMacroCountKey = u"macroNum";
 // The text of the message shown when a macro file is missing.
-inline constexpr std::u16string_view kMissingFileText = u"找不到配置文件";
+inline constexpr std::u16string_view kMacroFileMissingText = u"找不到配置文件";
 
 using MacroRecordBytes = std::array<std::uint8_t, kMacroRecordBytes>;
 

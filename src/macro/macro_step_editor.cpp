@@ -81,15 +81,15 @@ bool MacroStepEditor::onRightButtonUp(Point cursor) {
 void MacroStepEditor::runCommand(int command) {
     if (m_state.recording) return;
     const int m = m_contextMacro;
-    if (command >= kCommandInsertBeforeLeftPress && command <= kCommandInsertBeforeLast) {
+    if (command >= kMacroMenuInsertBeforeFirst && command <= kMacroMenuInsertBeforeLast) {
         if (!isMacroIndex(m)) return;
-        const int which = command - kCommandInsertBeforeLeftPress;
+        const int which = command - kMacroMenuInsertBeforeFirst;
         insertStep(m, m_contextStep, static_cast<std::uint8_t>(kCodeLeftButton + which / 2),
                    static_cast<std::uint8_t>(kActionPress + which % 2));
         showMacro(m_state, m_window, m);
-    } else if (command >= kCommandInsertAfterLeftPress && command <= kCommandInsertAfterLast) {
+    } else if (command >= kMacroMenuInsertAfterFirst && command <= kMacroMenuInsertAfterLast) {
         if (!isMacroIndex(m)) return;
-        const int which = command - kCommandInsertAfterLeftPress;
+        const int which = command - kMacroMenuInsertAfterFirst;
         const auto code = static_cast<std::uint8_t>(kCodeLeftButton + which / 2);
         const auto action = static_cast<std::uint8_t>(kActionPress + which % 2);
         const ListBox* list = m_state.macroEventList;
@@ -100,16 +100,16 @@ void MacroStepEditor::runCommand(int command) {
             insertStep(m, m_contextStep + 1, code, action);
         }
         showMacro(m_state, m_window, m);
-    } else if (command == kCommandModifyDelay) {
+    } else if (command == kMacroMenuModifyDelay) {
         if (m_contextLineCount != 0 && m_state.contextLine % 2 == 1) {
             m_eventList.onChar(CEditableListBox::kOpenEditorChar);
         }
-    } else if (command == kCommandDeleteStep) {
+    } else if (command == kMacroMenuDeleteStep) {
         if (!isMacroIndex(m)) return;
         deleteStep(m, m_contextStep);
     }
-    static_assert(kCommandInsertBeforeLast - kCommandInsertBeforeLeftPress + 1 == kButtonCommands);
-    static_assert(kCommandInsertAfterLast - kCommandInsertAfterLeftPress + 1 == kButtonCommands);
+    static_assert(kMacroMenuInsertBeforeLast - kMacroMenuInsertBeforeFirst + 1 == kButtonCommands);
+    static_assert(kMacroMenuInsertAfterLast - kMacroMenuInsertAfterFirst + 1 == kButtonCommands);
 }
 
 void MacroStepEditor::insertStep(int m, int p, std::uint8_t code, std::uint8_t action) {

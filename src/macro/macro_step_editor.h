@@ -15,12 +15,12 @@ class MessageBox;
 
 // Command ids of the event list's context menu.
 enum MacroMenuCommand : int {
-    kCommandModifyDelay = 32780,
-    kCommandDeleteStep = 32781,
-    kCommandInsertBeforeLeftPress = 32802,  // .. 32807: left, right, middle; press, release
-    kCommandInsertBeforeLast = 32807,
-    kCommandInsertAfterLeftPress = 32809,  // .. 32814
-    kCommandInsertAfterLast = 32814,
+    kMacroMenuModifyDelay = 32780,
+    kMacroMenuDeleteStep = 32781,
+    kMacroMenuInsertBeforeFirst = 32802,  // .. 32807: left, right, middle; press, release
+    kMacroMenuInsertBeforeLast = 32807,
+    kMacroMenuInsertAfterFirst = 32809,  // .. 32814
+    kMacroMenuInsertAfterLast = 32814,
 };
 
 // The text shown when a macro would grow beyond 254 steps.

@@ -106,7 +106,7 @@ TEST_F(ShowMacroTest, RepeatFieldFollowsTheMacro) {
 TEST_F(ShowMacroTest, EmptyMacroClearsTheListAndLeavesTheRepeatField) {
     events.lines = {u"old", u"lines"};
     state.pressLineCount = 4;
-    repeat.value = u"7";
+    repeat.setText(u"7");
     repeat.enabled = true;
     setMacro(3, {}, 1, 9);
     showMacro(state, window, 3);

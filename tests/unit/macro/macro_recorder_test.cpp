@@ -50,7 +50,7 @@ class RecorderTest : public ::testing::Test {
 
 TEST_F(RecorderTest, StartEmptiesTheSelectedMacroAndStopFixesItsCount) {
     events.lines = {u"[↓]A"};
-    repeat.value = u"9";
+    repeat.setText(u"9");
     recorder.toggleRecording();
     EXPECT_TRUE(state.recording);
     EXPECT_EQ(capture.starts, 1);

@@ -85,7 +85,7 @@ TEST_F(StepEditorTest, MenuContextComesFromTheCursorAndScrollPosition) {
 TEST_F(StepEditorTest, RightClickBelowTheLastLineOrOutsideShowsNoMenu) {
     events.height = 20;
     events.screenRect.bottom = events.screenRect.top + 200;  // room for 10 lines, 5 in use
-    EXPECT_FALSE(choose(6, kCommandDeleteStep));
+    EXPECT_FALSE(choose(6, kMacroMenuDeleteStep));
     EXPECT_TRUE(menu.shownAt.empty());
     EXPECT_EQ(state.contextLine, 6);
     EXPECT_EQ(events.selected, -1);
@@ -105,10 +105,10 @@ TEST_F(StepEditorTest, RightClickBelowTheLastLineOrOutsideShowsNoMenu) {
 
 TEST_F(StepEditorTest, NoMenuWhileRecordingOrOnAnotherPage) {
     state.recording = true;
-    EXPECT_FALSE(choose(0, kCommandDeleteStep));
+    EXPECT_FALSE(choose(0, kMacroMenuDeleteStep));
     state.recording = false;
     state.currentPage = 0;
-    EXPECT_FALSE(choose(0, kCommandDeleteStep));
+    EXPECT_FALSE(choose(0, kMacroMenuDeleteStep));
     EXPECT_TRUE(menu.shownAt.empty());
     EXPECT_EQ(stepsOf(0).size(), 3u);
 }
@@ -116,19 +116,19 @@ TEST_F(StepEditorTest, NoMenuWhileRecordingOrOnAnotherPage) {
 TEST_F(StepEditorTest, InsertCommandsOnAnEmptyMacro) {
     names.selected = 1;
     showMacro(state, window, 1);
-    EXPECT_TRUE(choose(0, kCommandInsertAfterLeftPress + 3));  // right button, release
+    EXPECT_TRUE(choose(0, kMacroMenuInsertAfterFirst + 3));  // right button, release
     EXPECT_EQ(stepsOf(1), (std::vector<MacroEvent>{{241, 2, 30}}));
     EXPECT_EQ(state.contextLine, 0);
     EXPECT_EQ(events.selected, 0);
 
     setSteps(1, {});
     showMacro(state, window, 1);
-    EXPECT_TRUE(choose(0, kCommandInsertBeforeLeftPress + 4));  // middle button, press
+    EXPECT_TRUE(choose(0, kMacroMenuInsertBeforeFirst + 4));  // middle button, press
     EXPECT_EQ(stepsOf(1), (std::vector<MacroEvent>{{242, 1, 30}}));
 }
 
 TEST_F(StepEditorTest, InsertAfterTheLastStepAppendsIt) {
-    EXPECT_TRUE(choose(4, kCommandInsertAfterLeftPress));
+    EXPECT_TRUE(choose(4, kMacroMenuInsertAfterFirst));
     EXPECT_EQ(stepsOf(0),
               (std::vector<MacroEvent>{{'A', 1, 100}, {'B', 1, 200}, {'C', 1, 300}, {240, 1, 30}}));
     EXPECT_EQ(events.lines[5], u"    300ms");
@@ -137,7 +137,7 @@ TEST_F(StepEditorTest, InsertAfterTheLastStepAppendsIt) {
 }
 
 TEST_F(StepEditorTest, InsertBeforeStepTwoKeepsTheClickedLineSelected) {
-    EXPECT_TRUE(choose(4, kCommandInsertBeforeLeftPress + 1));  // left button, release
+    EXPECT_TRUE(choose(4, kMacroMenuInsertBeforeFirst + 1));  // left button, release
     EXPECT_EQ(stepsOf(0),
               (std::vector<MacroEvent>{{'A', 1, 100}, {'B', 1, 200}, {240, 2, 30}, {'C', 1, 300}}));
     EXPECT_EQ(events.selected, 6);
@@ -145,15 +145,15 @@ TEST_F(StepEditorTest, InsertBeforeStepTwoKeepsTheClickedLineSelected) {
 }
 
 TEST_F(StepEditorTest, DeleteRemovesAStepWithItsWait) {
-    EXPECT_TRUE(choose(0, kCommandDeleteStep));
+    EXPECT_TRUE(choose(0, kMacroMenuDeleteStep));
     EXPECT_EQ(stepsOf(0), (std::vector<MacroEvent>{{'B', 1, 200}, {'C', 1, 300}}));
     EXPECT_EQ(state.contextLine, 0);
     // A delay line deletes the step above it.
-    EXPECT_TRUE(choose(1, kCommandDeleteStep));
+    EXPECT_TRUE(choose(1, kMacroMenuDeleteStep));
     EXPECT_EQ(stepsOf(0), (std::vector<MacroEvent>{{'C', 1, 300}}));
-    EXPECT_TRUE(choose(0, kCommandDeleteStep));
+    EXPECT_TRUE(choose(0, kMacroMenuDeleteStep));
     EXPECT_TRUE(stepsOf(0).empty());
-    EXPECT_TRUE(choose(0, kCommandDeleteStep));  // empty stays empty
+    EXPECT_TRUE(choose(0, kMacroMenuDeleteStep));  // empty stays empty
     EXPECT_TRUE(stepsOf(0).empty());
     EXPECT_TRUE(events.lines.empty());
 }
@@ -162,7 +162,7 @@ TEST_F(StepEditorTest, InsertIntoAFullMacroOverflows) {
     std::vector<MacroEvent> full(254, MacroEvent{'A', 1, 10});
     setSteps(0, full);
     showMacro(state, window, 0);
-    EXPECT_TRUE(choose(2, kCommandInsertAfterLeftPress));
+    EXPECT_TRUE(choose(2, kMacroMenuInsertAfterFirst));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], u"Overflow!!!");
     EXPECT_EQ(stepsOf(0), full);
@@ -174,7 +174,7 @@ TEST_F(StepEditorTest, NoSelectedMacroLeavesEveryRecordUntouched) {
     const MacroTable before = state.macroTable.snapshot();
     names.selected = -1;
     for (const int command :
-         {kCommandInsertBeforeLeftPress, kCommandInsertAfterLast, kCommandDeleteStep}) {
+         {kMacroMenuInsertBeforeFirst, kMacroMenuInsertAfterLast, kMacroMenuDeleteStep}) {
         choose(2, command);
         EXPECT_EQ(stepEditor.contextMacro(), -1);
     }
@@ -190,8 +190,8 @@ TEST_F(StepEditorTest, NoSelectedMacroLeavesEveryRecordUntouched) {
 TEST_F(StepEditorTest, CommandsDoNothingWhileRecording) {
     choose(0, std::nullopt);
     state.recording = true;
-    stepEditor.runCommand(kCommandDeleteStep);
-    stepEditor.runCommand(kCommandInsertAfterLeftPress);
+    stepEditor.runCommand(kMacroMenuDeleteStep);
+    stepEditor.runCommand(kMacroMenuInsertAfterFirst);
     EXPECT_EQ(stepsOf(0).size(), 3u);
 }
 
@@ -203,9 +203,9 @@ TEST_F(StepEditorTest, ContextMacroIsLimitedToTheTable) {
 }
 
 TEST_F(StepEditorTest, ModifyDelayOpensTheEditorOnDelayLinesOnly) {
-    EXPECT_TRUE(choose(2, kCommandModifyDelay));
+    EXPECT_TRUE(choose(2, kMacroMenuModifyDelay));
     EXPECT_FALSE(editor.exists());
-    EXPECT_TRUE(choose(3, kCommandModifyDelay));
+    EXPECT_TRUE(choose(3, kMacroMenuModifyDelay));
     ASSERT_TRUE(editor.exists());
     EXPECT_EQ(editor.value, u"    200ms");
     EXPECT_TRUE(editor.allSelected);
@@ -230,7 +230,7 @@ TEST_F(StepEditorTest, EditedDelayIsStored) {
         setSteps(0, {{'A', 1, 100}, {'B', 1, 200}, {'C', 1, 300}});
         showMacro(state, window, 0);
         notices = 0;
-        ASSERT_TRUE(choose(3, kCommandModifyDelay));
+        ASSERT_TRUE(choose(3, kMacroMenuModifyDelay));
         typeIntoEditor(c.typed);
         if (c.releasedKey != 0) {
             list.editorKeyReleased(c.releasedKey);
@@ -246,7 +246,7 @@ TEST_F(StepEditorTest, EditedDelayIsStored) {
 }
 
 TEST_F(StepEditorTest, NoticeComesTwiceWhenTheFocusedEditorCloses) {
-    ASSERT_TRUE(choose(3, kCommandModifyDelay));
+    ASSERT_TRUE(choose(3, kMacroMenuModifyDelay));
     typeIntoEditor(u"250");
     list.editorKeyReleased(13);  // the field still had the focus
     EXPECT_EQ(notices, 2);
@@ -257,7 +257,7 @@ TEST_F(StepEditorTest, NoticeComesTwiceWhenTheFocusedEditorCloses) {
 
 TEST_F(StepEditorTest, ResizeAndScrollTakeTheText) {
     for (const bool scroll : {false, true}) {
-        ASSERT_TRUE(choose(1, kCommandModifyDelay));
+        ASSERT_TRUE(choose(1, kMacroMenuModifyDelay));
         typeIntoEditor(scroll ? u"11" : u"12");
         scroll ? list.onScroll() : list.onResize();
         EXPECT_EQ(stepsOf(0)[0].delayMs, scroll ? 11 : 12);
