@@ -416,6 +416,12 @@ int runVirtual(Driver& driver, StdinLines& input) {
 int runReal(Driver& driver) {
 #if defined(TORVANE_HIDAPI_AVAILABLE)
     HidapiBackend backend;
+    AppState& state = driver.state;
+    if (!discoverMouse(state.deviceLink, backend) ||
+        state.deviceLink.writeHandle.state() != HandleState::Open) {
+        std::cerr << "请插入【Torvane】USB鼠标\n";
+        return kExitNoMouse;
+    }
     std::unique_ptr<InputInjector> injector;
     std::unique_ptr<Shell> shell;
 #if defined(TORVANE_X11_AVAILABLE)
@@ -432,14 +438,7 @@ int runReal(Driver& driver) {
     if (!injector) injector = std::make_unique<NoInjector>();
     if (!shell) shell = std::make_unique<NoShell>();
 
-    AppState& state = driver.state;
     driver.start(*injector, *shell);
-    if (!discoverMouse(state.deviceLink, backend) ||
-        state.deviceLink.writeHandle.state() != HandleState::Open) {
-        driver.stopThreads();
-        printError("no mouse found (vendor 18F8, product 0F99) or it cannot be opened");
-        return kExitNoMouse;
-    }
     driver.sender.applyConfiguration();
     std::cerr << "torvane-ctl: driver running with profile " << state.currentConfigIndex.load()
               << "; Ctrl+C ends it\n";

@@ -11,6 +11,8 @@ namespace torvane {
 
 namespace {
 
+constexpr std::uint8_t kStepPress = 1;
+constexpr std::uint8_t kStepRelease = 2;
 constexpr std::uint8_t kLeftButtonCode = 240;
 constexpr std::uint8_t kRightButtonCode = 241;
 
@@ -47,8 +49,8 @@ std::uint8_t macroScanCode(std::uint8_t virtualKey, InputInjector& injector) {
 }
 
 void emitMacroStep(const MacroEvent& event, InputInjector& injector) {
-    if (event.action != kActionPress && event.action != kActionRelease) return;
-    const bool release = event.action == kActionRelease;
+    if (event.action != kStepPress && event.action != kStepRelease) return;
+    const bool release = event.action == kStepRelease;
     if (event.code < kLeftButtonCode) {
         std::uint32_t flags = isExtendedKey(event.code) ? kKeyEventExtendedKey : 0;
         if (release) flags |= kKeyEventKeyUp;

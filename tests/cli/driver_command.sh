@@ -19,9 +19,11 @@ effects() { cut -d' ' -f2- "$1"; }
 
 # The first press of a slot handed to the driver only confirms; then Ctrl+C, the LED toggle,
 # DPI up twice (stage 2 is disabled) and at the top, the calculator, the lock; hardware button 1
-# is the mouse's own left click and reports nothing. The end of input sends driver-off.
+# is the mouse's own left click and reports nothing. Then the next profile is loaded and applied
+# from the engine: its software button (mute) must be confirmed again. The end of input sends
+# driver-off.
 cp "$data/driver_profile.ini" "$work/profile.ini"
-printf 'press 3\nwait 30\npress 3\nwait 50\npress 5\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 6\nwait 30\npress 9\nwait 30\npress 1\nwait 30\n' |
+printf 'press 3\nwait 30\npress 3\nwait 50\npress 5\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 6\nwait 30\npress 9\nwait 30\npress 1\nwait 30\npress 2\nwait 50\npress 3\nwait 30\npress 3\nwait 30\n' |
     "$ctl" driver --virtual --config "$work/profile.ini" >"$work/out" 2>"$work/err"
 code=$?
 [ "$code" -eq 0 ] || fail "virtual run: exit $code"

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
 #include <windows.h>
+// shellapi.h needs windows.h before it.
 #include <shellapi.h>
 
 namespace torvane {

@@ -5,7 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include <vector>
+#include <array>
 
 namespace torvane {
 
@@ -129,14 +129,18 @@ XTestInjector::XTestInjector(_XDisplay* display) : m_display(display) {}
 
 XTestInjector::~XTestInjector() {
     std::lock_guard lock(m_mutex);
-    for (std::size_t key = 0; key < m_temporaryKeycode.size(); ++key) {
-        releaseTemporaryBinding(static_cast<std::uint8_t>(key));
-    }
+    XSync(m_display, False);
+    unbindReleased(true);
     XCloseDisplay(m_display);
 }
 
-unsigned int XTestInjector::keycodeForPress(std::uint8_t virtualKey, unsigned long keysym) {
-    if (const unsigned int bound = m_temporaryKeycode[virtualKey]; bound != 0) return bound;
+unsigned int XTestInjector::keycodeForPress(unsigned long keysym) {
+    for (Binding& binding : m_bindings) {
+        if (binding.keysym == keysym) {
+            binding.held = true;
+            return binding.keycode;
+        }
+    }
     if (const KeyCode code = XKeysymToKeycode(m_display, keysym); code != 0) return code;
 
     // Not in the keymap: borrow a keycode that has no keysym, highest first.
@@ -153,28 +157,63 @@ unsigned int XTestInjector::keycodeForPress(std::uint8_t virtualKey, unsigned lo
         for (int i = 0; i < perKeycode; ++i) {
             if (mapping[(code - minKeycode) * perKeycode + i] != NoSymbol) empty = false;
         }
-        // Never borrow a keycode that another key of ours is using right now.
-        for (const unsigned int used : m_temporaryKeycode) {
-            if (used == static_cast<unsigned int>(code)) empty = false;
-        }
         if (empty) spare = static_cast<unsigned int>(code);
     }
     XFree(mapping);
-    if (spare == 0) return 0;
+    if (spare == 0) {
+        // Every spare is lent: take back the one released longest ago.
+        auto oldest = m_bindings.end();
+        for (auto it = m_bindings.begin(); it != m_bindings.end(); ++it) {
+            if (!it->held && (oldest == m_bindings.end() || it->releasedAt < oldest->releasedAt)) {
+                oldest = it;
+            }
+        }
+        if (oldest == m_bindings.end()) return 0;
+        spare = oldest->keycode;
+        m_bindings.erase(oldest);
+    }
     KeySym symbols[2] = {static_cast<KeySym>(keysym), static_cast<KeySym>(keysym)};
     XChangeKeyboardMapping(m_display, static_cast<int>(spare), 2, symbols, 1);
     XSync(m_display, False);
-    m_temporaryKeycode[virtualKey] = spare;
+    m_bindings.push_back(Binding{keysym, spare, true, {}});
     return spare;
 }
 
-void XTestInjector::releaseTemporaryBinding(std::uint8_t virtualKey) {
-    const unsigned int spare = m_temporaryKeycode[virtualKey];
-    if (spare == 0) return;
+unsigned int XTestInjector::keycodeForRelease(unsigned long keysym) {
+    for (const Binding& binding : m_bindings) {
+        if (binding.keysym == keysym) return binding.keycode;
+    }
+    return XKeysymToKeycode(m_display, keysym);
+}
+
+void XTestInjector::markReleased(unsigned int keycode) {
+    for (Binding& binding : m_bindings) {
+        if (binding.keycode == keycode) {
+            binding.held = false;
+            binding.releasedAt = std::chrono::steady_clock::now();
+        }
+    }
+}
+
+void XTestInjector::unbind(const Binding& binding) {
     KeySym none = NoSymbol;
-    XChangeKeyboardMapping(m_display, static_cast<int>(spare), 1, &none, 1);
-    XSync(m_display, False);
-    m_temporaryKeycode[virtualKey] = 0;
+    XChangeKeyboardMapping(m_display, static_cast<int>(binding.keycode), 1, &none, 1);
+}
+
+void XTestInjector::unbindReleased(bool all) {
+    if (m_bindings.empty()) return;
+    const auto now = std::chrono::steady_clock::now();
+    bool changed = false;
+    for (auto it = m_bindings.begin(); it != m_bindings.end();) {
+        if (all || (!it->held && now - it->releasedAt >= kBindingLinger)) {
+            unbind(*it);
+            it = m_bindings.erase(it);
+            changed = true;
+        } else {
+            ++it;
+        }
+    }
+    if (changed) XFlush(m_display);
 }
 
 void XTestInjector::keyEvent(std::uint8_t virtualKey, std::uint8_t /*scanCode*/,
@@ -183,33 +222,22 @@ void XTestInjector::keyEvent(std::uint8_t virtualKey, std::uint8_t /*scanCode*/,
     if (keysym == kNoKeysym) return;
     const bool release = (flags & kKeyEventKeyUp) != 0;
     std::lock_guard lock(m_mutex);
+    unbindReleased(false);
     if (actsOnPress(virtualKey)) {
         if (release) return;
-        const unsigned int code = keycodeForPress(virtualKey, keysym);
+        const unsigned int code = keycodeForPress(keysym);
         if (code == 0) return;
         XTestFakeKeyEvent(m_display, code, True, CurrentTime);
         XTestFakeKeyEvent(m_display, code, False, CurrentTime);
-        XSync(m_display, False);
-        releaseTemporaryBinding(virtualKey);
-        return;
-    }
-    if (!release) {
-        const unsigned int code = keycodeForPress(virtualKey, keysym);
-        if (code == 0) return;
-        XTestFakeKeyEvent(m_display, code, True, CurrentTime);
         XFlush(m_display);
+        markReleased(code);
         return;
     }
-    unsigned int code = m_temporaryKeycode[virtualKey];
-    if (code == 0) code = XKeysymToKeycode(m_display, keysym);
+    const unsigned int code = release ? keycodeForRelease(keysym) : keycodeForPress(keysym);
     if (code == 0) return;
-    XTestFakeKeyEvent(m_display, code, False, CurrentTime);
-    if (m_temporaryKeycode[virtualKey] != 0) {
-        XSync(m_display, False);
-        releaseTemporaryBinding(virtualKey);
-    } else {
-        XFlush(m_display);
-    }
+    XTestFakeKeyEvent(m_display, code, release ? False : True, CurrentTime);
+    XFlush(m_display);
+    if (release) markReleased(code);
 }
 
 void XTestInjector::mouseButtonEvent(std::uint32_t flags) {

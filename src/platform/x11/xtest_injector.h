@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "engine/input_injector.h"
 
@@ -19,9 +20,11 @@ unsigned long keysymOfVirtualKey(std::uint8_t virtualKey);
 //
 // Owns its own display connection; every call takes the injector's guard, so the engine thread
 // and the UI thread may both use it. A key whose keysym has no keycode in the current keymap is
-// bound to a spare keycode while it is down and unbound after its release (or when the injector
-// goes). Media keys (mute, volume, playback) act on their press alone, so their press is sent
-// as a whole keystroke and their release is dropped. Failures are silent.
+// bound to a spare keycode for as long as it is down, and unbound a moment after its release
+// (at the next event after kBindingLinger, or when the injector goes), so that every client has
+// read the release with the binding still in place. Media keys (mute, volume, playback) act on
+// their press alone, so their press is sent as a whole keystroke and their release is dropped.
+// Failures are silent.
 class XTestInjector final : public InputInjector {
 public:
     // Connects to `displayName` (null: $DISPLAY); nullptr when there is no X server or it lacks
@@ -37,15 +40,29 @@ public:
     // (keycode - 8, for the keys whose Linux code is their scan code); 0 otherwise.
     std::uint8_t scanCodeOf(std::uint8_t virtualKey) override;
 
+    // How long a borrowed keycode keeps its keysym after the key's release.
+    static constexpr std::chrono::milliseconds kBindingLinger{200};
+
 private:
+    // A spare keycode lent to a keysym the keymap lacks.
+    struct Binding {
+        unsigned long keysym = 0;
+        unsigned int keycode = 0;
+        bool held = false;
+        std::chrono::steady_clock::time_point releasedAt{};
+    };
+
     explicit XTestInjector(_XDisplay* display);
-    unsigned int keycodeForPress(std::uint8_t virtualKey, unsigned long keysym);
-    void releaseTemporaryBinding(std::uint8_t virtualKey);
+    unsigned int keycodeForPress(unsigned long keysym);
+    unsigned int keycodeForRelease(unsigned long keysym);
+    void markReleased(unsigned int keycode);
+    void unbind(const Binding& binding);
+    // Unbinds the released bindings older than kBindingLinger (all of them when `all`).
+    void unbindReleased(bool all);
 
     std::mutex m_mutex;  // guards the display connection and the bindings below
     _XDisplay* m_display;
-    // Spare keycode bound for each virtual key while it is down (0: none).
-    std::array<unsigned int, 256> m_temporaryKeycode{};
+    std::vector<Binding> m_bindings;
 };
 
 }  // namespace torvane

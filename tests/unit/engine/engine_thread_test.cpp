@@ -5,6 +5,12 @@
 #include <chrono>
 #include <thread>
 
+#include "app/pointer_speed.h"
+#include "device/config_sender.h"
+#include "device/confirm_blink.h"
+#include "device/device_listener.h"
+#include "device/mouse_discovery.h"
+#include "device/virtual_mouse.h"
 #include "engine_rig.h"
 
 namespace torvane::test {
@@ -122,6 +128,85 @@ TEST(EngineThreadTest, ListenerAndEngineRaceWithoutLosingTheHandOver) {
     expectedLines = static_cast<std::size_t>(mutes + copies * 4);
     EXPECT_EQ(rig.log.lines().size(), expectedLines);
     EXPECT_EQ(mutes + copies, handedOver);
+}
+
+}  // namespace
+}  // namespace torvane::test
+
+namespace torvane::test {
+namespace {
+
+class NoPointerSpeed : public PointerSpeed {
+public:
+    std::optional<int> get() override { return std::nullopt; }
+    void set(int) override {}
+};
+class NoBlink : public ConfirmBlink {
+public:
+    void start() override {}
+};
+
+// The injected key lines of a log (the window's repaints left out).
+std::vector<std::string> keyLines(EngineLog& log) {
+    std::vector<std::string> keys;
+    for (const std::string& line : log.lines()) {
+        if (line.find(" key ") != std::string::npos) keys.push_back(line);
+    }
+    return keys;
+}
+
+// The listener and the engine on their threads over the virtual mouse, as the driver runs.
+TEST(EngineThreadTest, VirtualMouseHoldModeMacroThroughTheListener) {
+    ThreadRig rig;
+    AppState& state = rig.state;
+    resetToFactory(state.config);
+    state.config.macroRepeatWhileHeld = 1;
+    state.config.buttonFunction[2] = 41;
+    state.config.buttonFunction[3] = codeOf(ButtonFunction::Mute);
+    state.macroTable.edit([](MacroTable& table) {
+        table.count = 1;
+        table.macros[0].eventCount = 2;
+        table.macros[0].steps[0] = {65, 1};
+        table.macros[0].delays[0] = 2;
+        table.macros[0].steps[1] = {65, 2};
+        table.macros[0].delays[1] = 2;
+    });
+    NoPointerSpeed speed;
+    NoBlink blink;
+    ConfigSender sender(state, rig.store, speed, rig.window, blink);
+    VirtualMouse mouse;
+    DeviceListener listener(state, rig.window, nullptr);
+    listener.start();
+    ASSERT_TRUE(discoverMouse(state.deviceLink, mouse));
+    sender.applyConfiguration();
+    ASSERT_EQ(state.ackReceived, 0);
+
+    mouse.press(2);  // only confirms
+    mouse.release();
+    ASSERT_TRUE(eventually([&] { return state.ackReceived == 1; }));
+    ASSERT_TRUE(eventually([&] { return mouse.pendingInputReports() == 0; }));
+    std::this_thread::sleep_for(20ms);
+    EXPECT_TRUE(keyLines(rig.log).empty());
+
+    mouse.press(2);
+    ASSERT_TRUE(eventually([&] { return keyLines(rig.log).size() >= 6; }));
+    mouse.press(3);  // ignored in hold mode
+    mouse.release();
+    ASSERT_TRUE(eventually([&] { return state.buttonEventPending == 0; }));
+    const std::size_t played = keyLines(rig.log).size();
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(keyLines(rig.log).size(), played);
+    for (const std::string& line : keyLines(rig.log)) {
+        EXPECT_EQ(line.find("key 173"), std::string::npos) << line;
+    }
+
+    mouse.press(3);  // the next press works again
+    ASSERT_TRUE(eventually([&] {
+        const auto lines = keyLines(rig.log);
+        return !lines.empty() && lines.back().find("key 173 down") != std::string::npos;
+    }));
+    rig.engine.reset();
+    listener.stop();
 }
 
 }  // namespace
