@@ -16,13 +16,13 @@ class AppWindow;
 // runs on the UI thread's timer.
 class GuiConfirmBlink : public QObject, public ConfirmBlink {
     Q_OBJECT
-public:
+  public:
     GuiConfirmBlink(AppState& state, AppWindow& window);
     void start() override;
 
     static constexpr int kBlinkIntervalMs = 500;
 
-private:
+  private:
     void begin();
     void tick();
 

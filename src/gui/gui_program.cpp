@@ -7,9 +7,6 @@
 #include "app/app_lifecycle.h"
 #include "app/app_state.h"
 #include "app/profile_store.h"
-#include "gui/gui_startup_steps.h"
-#include "gui/quit_signals.h"
-#include "gui/quiet_ports.h"
 #include "device/config_sender.h"
 #include "device/device_listener.h"
 #include "device/hid_backend.h"
@@ -20,6 +17,9 @@
 #include "engine/driver_engine.h"
 #include "engine/sender_engine_device.h"
 #include "gui/gui_confirm_blink.h"
+#include "gui/gui_startup_steps.h"
+#include "gui/quiet_ports.h"
+#include "gui/quit_signals.h"
 #include "gui/virtual_mouse_panel.h"
 #include "platform/qt/qt_app_window.h"
 #include "platform/qt/qt_canvas.h"
@@ -79,13 +79,14 @@ constexpr int kPanelGap = 12;
 
 // Ends the program on the UI thread when the mouse has gone.
 class GuiRemovalHandler : public MouseRemovalHandler {
-public:
-    explicit GuiRemovalHandler(std::function<void()> onRemoved) : m_onRemoved(std::move(onRemoved)) {}
+  public:
+    explicit GuiRemovalHandler(std::function<void()> onRemoved)
+        : m_onRemoved(std::move(onRemoved)) {}
     void mouseRemoved() override {
         QMetaObject::invokeMethod(QCoreApplication::instance(), m_onRemoved, Qt::QueuedConnection);
     }
 
-private:
+  private:
     std::function<void()> m_onRemoved;
 };
 
@@ -152,7 +153,7 @@ struct GuiProgram::Parts {
     GuiStartupSteps steps;
     AppLifecycle lifecycle;
     PageTabInput input;
-    std::unique_ptr<VirtualMousePanel> panel;  // with --virtual-mouse
+    std::unique_ptr<VirtualMousePanel> panel;    // with --virtual-mouse
     std::unique_ptr<RemovalWatch> removalWatch;  // the real mouse's removal notices
     // Last: their threads stop first, before anything they use goes away.
     DriverEngine engine;

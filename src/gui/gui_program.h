@@ -9,7 +9,7 @@ namespace torvane {
 // torvane-gmouse: owns the process-wide state, the adapters, the window and the workers, in the
 // order they must be built and torn down. UI thread only.
 class GuiProgram {
-public:
+  public:
     explicit GuiProgram(const GuiOptions& options);
     ~GuiProgram();
     GuiProgram(const GuiProgram&) = delete;
@@ -19,7 +19,7 @@ public:
     // then the event loop. Returns the exit code.
     int run();
 
-private:
+  private:
     struct Parts;
     static void startRemovalWatch(Parts& parts);
     GuiOptions m_options;

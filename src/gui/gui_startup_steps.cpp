@@ -64,7 +64,9 @@ bool GuiStartupSteps::loadSkin() {
     return true;
 }
 
-void GuiStartupSteps::finishSkinLayout() { loadWarningLayout(m_state, m_messageBox); }
+void GuiStartupSteps::finishSkinLayout() {
+    loadWarningLayout(m_state, m_messageBox);
+}
 
 void GuiStartupSteps::buildWindowShape() {
     if (!torvane::buildWindowShape(m_state, m_images)) {
@@ -88,9 +90,13 @@ bool GuiStartupSteps::discoverMouse() {
     return torvane::discoverMouse(m_state.deviceLink, *m_backend);
 }
 
-void GuiStartupSteps::applyConfiguration() { m_sender.applyConfiguration(); }
+void GuiStartupSteps::applyConfiguration() {
+    m_sender.applyConfiguration();
+}
 
-void GuiStartupSteps::sendDriverOff() { m_sender.sendDriverOff(); }
+void GuiStartupSteps::sendDriverOff() {
+    m_sender.sendDriverOff();
+}
 
 void GuiStartupSteps::sleepMs(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

@@ -16,7 +16,7 @@ class QtMainWindow;
 
 // The start-up steps of torvane-gmouse, wired to the real subsystems. UI thread only.
 class GuiStartupSteps : public StartupSteps {
-public:
+  public:
     GuiStartupSteps(AppState& state, QtMainWindow& window, MessageBox& messageBox,
                     ImageLoader& images, HidBackend* backend, ConfigSender& sender,
                     GuiConfirmBlink& blink);
@@ -39,7 +39,7 @@ public:
     void sendDriverOff() override;
     void sleepMs(int milliseconds) override;
 
-private:
+  private:
     AppState& m_state;
     QtMainWindow& m_window;
     MessageBox& m_messageBox;

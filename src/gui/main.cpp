@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const torvane::GuiOptions options = torvane::parseGuiOptions(QApplication::arguments());
     if (!options.unknown.isEmpty()) {
-        std::fprintf(stderr, "torvane-gmouse: unknown option '%s'\n%s",
-                     qPrintable(options.unknown), torvane::kGuiUsage);
+        std::fprintf(stderr, "torvane-gmouse: unknown option '%s'\n%s", qPrintable(options.unknown),
+                     torvane::kGuiUsage);
         return 2;
     }
     torvane::GuiProgram program(options);

@@ -3,9 +3,9 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace torvane {

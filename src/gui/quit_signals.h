@@ -12,13 +12,13 @@ namespace torvane {
 // per process; on platforms without these signals it does nothing.
 class QuitSignals : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit QuitSignals(std::function<void()> onQuit);
     ~QuitSignals() override;
     QuitSignals(const QuitSignals&) = delete;
     QuitSignals& operator=(const QuitSignals&) = delete;
 
-private:
+  private:
     std::function<void()> m_onQuit;
     QSocketNotifier* m_notifier = nullptr;
 };

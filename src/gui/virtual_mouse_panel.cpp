@@ -14,7 +14,8 @@ namespace {
 
 QString hexBytes(const std::vector<std::uint8_t>& bytes) {
     QStringList parts;
-    for (std::uint8_t byte : bytes) parts << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
+    for (std::uint8_t byte : bytes)
+        parts << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
     return parts.join(QLatin1Char(' ')).toUpper();
 }
 
@@ -46,9 +47,9 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
     auto* grid = new QGridLayout(sent);
     int row = 0;
     for (std::size_t i = 0; i < kPanelHardwareButtons.size(); ++i) {
-        grid->addWidget(new QLabel(QStringLiteral("Button %1 code").arg(kPanelHardwareButtons[i]),
-                                   sent),
-                        row, 0);
+        grid->addWidget(
+            new QLabel(QStringLiteral("Button %1 code").arg(kPanelHardwareButtons[i]), sent), row,
+            0);
         m_codes[i] = valueLabel(QStringLiteral("code%1").arg(kPanelHardwareButtons[i]));
         grid->addWidget(m_codes[i], row++, 1);
     }
@@ -58,9 +59,12 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
         QLabel** label;
     };
     const Row rows[] = {
-        {"DPI stage / value index", "dpi", &m_dpi}, {"LED mode", "led", &m_led},
-        {"Wheel", "wheel", &m_wheel},               {"Driver", "driver", &m_driver},
-        {"Reports", "reports", &m_reports},         {"Last report", "lastReport", &m_lastReport},
+        {"DPI stage / value index", "dpi", &m_dpi},
+        {"LED mode", "led", &m_led},
+        {"Wheel", "wheel", &m_wheel},
+        {"Driver", "driver", &m_driver},
+        {"Reports", "reports", &m_reports},
+        {"Last report", "lastReport", &m_lastReport},
     };
     for (const Row& r : rows) {
         grid->addWidget(new QLabel(QString::fromLatin1(r.caption), sent), row, 0);
@@ -90,7 +94,9 @@ VirtualMousePanel::VirtualMousePanel(VirtualMouse& mouse, QWidget* parent)
     refresh();
 }
 
-VirtualMousePanel::~VirtualMousePanel() { m_mouse.setChangeCallback(nullptr); }
+VirtualMousePanel::~VirtualMousePanel() {
+    m_mouse.setChangeCallback(nullptr);
+}
 
 void VirtualMousePanel::requestRefresh() {
     if (m_refreshPending.exchange(true)) return;

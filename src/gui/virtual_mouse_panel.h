@@ -16,7 +16,7 @@ class VirtualMouse;
 // change callback.
 class VirtualMousePanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The mouse must outlive the panel.
     explicit VirtualMousePanel(VirtualMouse& mouse, QWidget* parent = nullptr);
     ~VirtualMousePanel() override;
@@ -24,7 +24,7 @@ public:
     // Reads the mouse's state into the labels now.
     void refresh();
 
-private:
+  private:
     void requestRefresh();
 
     VirtualMouse& m_mouse;

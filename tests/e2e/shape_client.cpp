@@ -38,8 +38,8 @@ std::string windowTitle(Display* display, Window window) {
     unsigned long after = 0;
     unsigned char* data = nullptr;
     std::string title;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format,
-                           &count, &after, &data) == Success &&
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
         data != nullptr) {
         title.assign(reinterpret_cast<const char*>(data), count);
         XFree(data);
@@ -55,8 +55,7 @@ std::string windowTitle(Display* display, Window window) {
 
 bool isMapped(Display* display, Window window) {
     XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) &&
-           attributes.map_state == IsViewable;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
 void findWindows(Display* display, Window window, const std::string& title,
@@ -175,11 +174,12 @@ int main(int argc, char** argv) {
         int ordering = 0;
         XRectangle* rects = XShapeGetRectangles(display, window, ShapeBounding, &count, &ordering);
         long long kept = 0;
-        for (int i = 0; i < count; ++i) kept += static_cast<long long>(rects[i].width) * rects[i].height;
+        for (int i = 0; i < count; ++i)
+            kept += static_cast<long long>(rects[i].width) * rects[i].height;
         const long long total = static_cast<long long>(geometry.width) * geometry.height;
-        const bool shaped = !(count == 1 && rects[0].x == 0 && rects[0].y == 0 &&
-                              rects[0].width == geometry.width &&
-                              rects[0].height == geometry.height);
+        const bool shaped =
+            !(count == 1 && rects[0].x == 0 && rects[0].y == 0 &&
+              rects[0].width == geometry.width && rects[0].height == geometry.height);
         if (rects != nullptr) XFree(rects);
         std::printf("geometry %d %d %d %d\n", geometry.x, geometry.y, geometry.width,
                     geometry.height);
@@ -195,7 +195,8 @@ int main(int argc, char** argv) {
         event.xclient.window = window;
         event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
         event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent(display, window, False, NoEventMask, &event);
         XFlush(display);

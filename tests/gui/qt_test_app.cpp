@@ -18,7 +18,7 @@ QApplication& qtTestApp() {
 namespace {
 
 class QtApplicationEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override { qtTestApp(); }
 };
 

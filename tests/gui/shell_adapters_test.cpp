@@ -10,12 +10,12 @@
 #include <thread>
 #include <vector>
 
-#include "qt_test_app.h"
 #include "platform/qt/qt_app_window.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_region.h"
 #include "platform/qt/qt_single_instance.h"
+#include "qt_test_app.h"
 #include "ui/region.h"
 
 #if TORVANE_X11_AVAILABLE
@@ -34,7 +34,7 @@ QString uniqueName() {
 }
 
 class SingleInstanceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { test::qtTestApp(); }
 };
 
@@ -103,8 +103,8 @@ TEST(QtRegionTest, KeepsExactlyThePixelsOfTheRuns) {
         int maxRects;
     };
     Region notched = Region::rectangle(0, 0, 40, 30);
-    notched.xorRect({10, 5, 5, 20});   // a hole
-    notched.xorRect({0, 0, 3, 3});     // a cut corner
+    notched.xorRect({10, 5, 5, 20});  // a hole
+    notched.xorRect({0, 0, 3, 3});    // a cut corner
     std::vector<Case> cases = {
         {"empty", Region{}, 0},
         {"rectangle", Region::rectangle(2, 3, 30, 20), 1},
@@ -194,8 +194,17 @@ TEST(X11PointerSpeedTest, AccelerationMapsToSpeed) {
         std::optional<int> speed;
     };
     const Case cases[] = {
-        {10, 10, 10}, {1, 1, 10}, {2, 1, 20}, {5, 10, 5},  {1, 10, 1}, {0, 1, 1},
-        {40, 10, 20}, {3, 2, 15}, {1, 3, 3},  {1, 0, std::nullopt}, {-1, 1, std::nullopt},
+        {10, 10, 10},
+        {1, 1, 10},
+        {2, 1, 20},
+        {5, 10, 5},
+        {1, 10, 1},
+        {0, 1, 1},
+        {40, 10, 20},
+        {3, 2, 15},
+        {1, 3, 3},
+        {1, 0, std::nullopt},
+        {-1, 1, std::nullopt},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(pointerSpeedFromAcceleration(c.numerator, c.denominator), c.speed)

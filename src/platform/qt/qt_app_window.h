@@ -15,7 +15,7 @@ class QtMainWindow;
 // destroy() (UI thread) hides the window for good and ends the event loop.
 class QtAppWindow : public QObject, public AppWindow {
     Q_OBJECT
-public:
+  public:
     // The window must outlive this object; `this` lives on the UI thread.
     explicit QtAppWindow(QtMainWindow& window);
 
@@ -25,7 +25,7 @@ public:
     // How many updates have actually been queued (for tests).
     int queuedUpdates() const { return m_queued.load(); }
 
-private:
+  private:
     void flush();
 
     QPointer<QtMainWindow> m_window;

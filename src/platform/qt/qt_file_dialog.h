@@ -15,12 +15,12 @@ QStringList qtNameFilters(const std::u16string& filter);
 
 // The system's file dialog, owned by the main window. UI thread only.
 class QtFileDialog : public FileDialog {
-public:
+  public:
     explicit QtFileDialog(QWidget* owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget* owner) { m_owner = owner; }
     std::optional<std::filesystem::path> choose(const FileDialogRequest& request) override;
 
-private:
+  private:
     QPointer<QWidget> m_owner;
 };
 

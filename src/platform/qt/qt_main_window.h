@@ -15,7 +15,7 @@ namespace torvane {
 // handed on in client pixels. UI thread only.
 class QtMainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Handlers {
         // Composes the whole frame (client size) for the next paint.
         std::function<void(QImage& frame)> paintFrame;
@@ -44,7 +44,7 @@ public:
     // Composes the frame without showing it.
     void renderFrame();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,7 +52,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Handlers m_handlers;
     QImage m_frame;
     bool m_destroyed = false;

@@ -59,8 +59,7 @@ bool QtSingleInstance::acquire() {
     QLocalServer::removeServer(m_serverName);
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server.get(), &QLocalServer::newConnection, this,
-            &QtSingleInstance::onNewConnection);
+    connect(m_server.get(), &QLocalServer::newConnection, this, &QtSingleInstance::onNewConnection);
     if (!m_server->listen(m_serverName)) {
         qWarning("single instance: cannot listen on %s: %s", qPrintable(m_serverName),
                  qPrintable(m_server->errorString()));

@@ -18,7 +18,7 @@ namespace torvane {
 // UI thread only; needs a QCoreApplication.
 class QtSingleInstance : public QObject, public SingleInstance {
     Q_OBJECT
-public:
+  public:
     // `baseName` names the lock and the server; the user id is appended.
     explicit QtSingleInstance(const QString& baseName = QStringLiteral("CQVR_GMouseApp"));
     ~QtSingleInstance() override;
@@ -32,7 +32,7 @@ public:
     const QString& serverName() const { return m_serverName; }
     QString lockFilePath() const;
 
-private:
+  private:
     void onNewConnection();
 
     QString m_serverName;

@@ -42,8 +42,7 @@ std::optional<int> X11PointerSpeed::get() {
 
 void X11PointerSpeed::set(int speed) {
     const int clamped = std::clamp(speed, kPointerSpeedMin, kPointerSpeedMax);
-    XChangePointerControl(m_connection->display, True, False, clamped, kPointerSpeedDenominator,
-                          0);
+    XChangePointerControl(m_connection->display, True, False, clamped, kPointerSpeedDenominator, 0);
     XFlush(m_connection->display);
 }
 

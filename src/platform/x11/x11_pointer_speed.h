@@ -11,7 +11,7 @@ namespace torvane {
 // the acceleration s/10, so 10 moves the pointer as the mouse moves, 20 twice as fast. The
 // threshold is left as the user set it. Opens its own connection to the display; UI thread only.
 class X11PointerSpeed : public PointerSpeed {
-public:
+  public:
     // nullptr when no X display can be opened.
     static std::unique_ptr<X11PointerSpeed> open();
     ~X11PointerSpeed() override;
@@ -19,7 +19,7 @@ public:
     std::optional<int> get() override;
     void set(int speed) override;
 
-private:
+  private:
     struct Connection;
     explicit X11PointerSpeed(std::unique_ptr<Connection> connection);
     std::unique_ptr<Connection> m_connection;

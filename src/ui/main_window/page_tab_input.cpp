@@ -29,8 +29,7 @@ int PageTabInput::mouseMove(Point point) {
         m_state.currentPage == kMainPage ? kLastMainPageElement : kLastFrameElement;
     m_state.hoverMainElement = hitTest(layout.mainRects, lastMain, point);
     m_state.hoverColourElement = hitTest(layout.colourRects, kLastHoverColourElement, point);
-    m_state.hoverAdvancedElement =
-        hitTest(layout.advancedRects, kLastHoverAdvancedElement, point);
+    m_state.hoverAdvancedElement = hitTest(layout.advancedRects, kLastHoverAdvancedElement, point);
 
     int repaints = 0;
     for (auto [now, last] : {std::pair{m_state.hoverMainElement, &m_lastMain},
@@ -54,28 +53,30 @@ PageTabInput::PressResult PageTabInput::leftDown(Point) {
         result.repaint = true;
     }
     switch (m_state.currentPage) {
-    case kMainPage:
-        if (main == kAdvancedTabElement) goToPage(kAdvancedPage);
-        if (main == kColourTabElement) goToPage(kColourPage);
-        result.drag = main == kNoElement;
-        break;
-    case kAdvancedPage:
-        if (main == kMainTabElement) goToPage(kMainPage);
-        if (main == kColourTabElement) goToPage(kColourPage);
-        result.drag = main == kNoElement && advanced == kNoElement;
-        break;
-    case kColourPage:
-        if (main == kMainTabElement) goToPage(kMainPage);
-        if (main == kAdvancedTabElement) goToPage(kAdvancedPage);
-        result.drag = main == kNoElement && colour == kNoElement;
-        break;
-    default:
-        break;
+        case kMainPage:
+            if (main == kAdvancedTabElement) goToPage(kAdvancedPage);
+            if (main == kColourTabElement) goToPage(kColourPage);
+            result.drag = main == kNoElement;
+            break;
+        case kAdvancedPage:
+            if (main == kMainTabElement) goToPage(kMainPage);
+            if (main == kColourTabElement) goToPage(kColourPage);
+            result.drag = main == kNoElement && advanced == kNoElement;
+            break;
+        case kColourPage:
+            if (main == kMainTabElement) goToPage(kMainPage);
+            if (main == kAdvancedTabElement) goToPage(kAdvancedPage);
+            result.drag = main == kNoElement && colour == kNoElement;
+            break;
+        default:
+            break;
     }
     return result;
 }
 
-void PageTabInput::leftUp(Point) { m_state.elementPressed = false; }
+void PageTabInput::leftUp(Point) {
+    m_state.elementPressed = false;
+}
 
 void PageTabInput::goToPage(std::uint8_t page) {
     if (m_state.currentPage == page) return;

@@ -14,7 +14,7 @@ class ConfirmBlink;
 // space that drags the window. Every other element is hovered and pressed but does nothing yet.
 // UI thread only.
 class PageTabInput {
-public:
+  public:
     // `blink` (may be null) is restarted when the main page is entered while none runs, so that
     // an awaited confirmation blinks again.
     explicit PageTabInput(AppState& state, ConfirmBlink* blink = nullptr)
@@ -33,7 +33,7 @@ public:
     // Always asks for a repaint.
     void leftUp(Point point);
 
-private:
+  private:
     void goToPage(std::uint8_t page);
 
     AppState& m_state;

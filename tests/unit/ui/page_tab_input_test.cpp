@@ -11,7 +11,7 @@ namespace {
 // A layout where the three tabs sit in a row at the top, main element 30 (a DPI box) and
 // advanced element 2 overlap a frame element, and everything else is empty.
 class PageTabInputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SkinLayout& layout = state.skinLayout;
         layout.mainRects[4] = {10, 100, 40, 20};   // profile 1 selector
@@ -58,8 +58,8 @@ TEST_F(PageTabInputTest, TabsSwitchPagesFromEveryPage) {
         std::uint8_t to;
     };
     const Case cases[] = {
-        {0, kAdvancedTab, 1}, {0, kColourTab, 2}, {0, kMainTab, 0},
-        {1, kMainTab, 0},     {1, kColourTab, 2}, {1, kAdvancedTab, 1},
+        {0, kAdvancedTab, 1}, {0, kColourTab, 2},   {0, kMainTab, 0},
+        {1, kMainTab, 0},     {1, kColourTab, 2},   {1, kAdvancedTab, 1},
         {2, kMainTab, 0},     {2, kAdvancedTab, 1}, {2, kColourTab, 2},
     };
     for (const Case& c : cases) {
@@ -95,7 +95,7 @@ TEST_F(PageTabInputTest, PressOnEmptySpaceDragsOnlyWhereNothingIsHovered) {
 }
 
 class CountingBlink : public ConfirmBlink {
-public:
+  public:
     void start() override { ++starts; }
     int starts = 0;
 };
@@ -110,10 +110,10 @@ TEST_F(PageTabInputTest, EnteringTheMainPageRestartsTheBlinkOnlyWhenNoneRuns) {
         int starts;
     };
     const Case cases[] = {
-        {1, kMainTab, 0, 1},      // back to the main page, no blinker: one starts
-        {2, kMainTab, 1, 0},      // one still runs: not a second
-        {0, kMainTab, 0, 0},      // the page shown already: nothing happens
-        {0, kColourTab, 0, 0},    // another page: no blink
+        {1, kMainTab, 0, 1},    // back to the main page, no blinker: one starts
+        {2, kMainTab, 1, 0},    // one still runs: not a second
+        {0, kMainTab, 0, 0},    // the page shown already: nothing happens
+        {0, kColourTab, 0, 0},  // another page: no blink
     };
     for (const Case& c : cases) {
         blink.starts = 0;
