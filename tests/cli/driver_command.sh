@@ -23,7 +23,7 @@ effects() { cut -d' ' -f2- "$1"; }
 # from the engine: its software button (mute) must be confirmed again. The end of input sends
 # driver-off.
 cp "$data/driver_profile.ini" "$work/profile.ini"
-printf 'press 3\nwait 30\npress 3\nwait 50\npress 5\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 4\nwait 30\npress 6\nwait 30\npress 9\nwait 30\npress 1\nwait 30\npress 2\nwait 50\npress 3\nwait 30\npress 3\nwait 30\n' |
+printf 'press 3\nwait 80\npress 3\nwait 100\npress 5\nwait 80\npress 4\nwait 80\npress 4\nwait 80\npress 4\nwait 80\npress 6\nwait 80\npress 9\nwait 80\npress 1\nwait 80\npress 2\nwait 100\npress 3\nwait 80\npress 3\nwait 80\n' |
     "$ctl" driver --virtual --config "$work/profile.ini" >"$work/out" 2>"$work/err"
 code=$?
 [ "$code" -eq 0 ] || fail "virtual run: exit $code"
