@@ -234,8 +234,20 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(qtArgc, qtArgv);
         QImage shot(geometry.width, geometry.height, QImage::Format_RGB32);
+        const bool xrgb32 = image->bits_per_pixel == 32 && image->red_mask == 0xff0000 &&
+                            image->green_mask == 0x00ff00 && image->blue_mask == 0x0000ff &&
+                            image->byte_order == LSBFirst;
         for (int y = 0; y < geometry.height; ++y) {
-            for (int x = 0; x < geometry.width; ++x) shot.setPixelColor(x, y, rgbAt(x, y));
+            if (xrgb32) {
+                // The screen's usual layout is Qt's RGB32 already: copy whole rows.
+                std::memcpy(shot.scanLine(y),
+                            image->data + static_cast<long>(y) * image->bytes_per_line,
+                            static_cast<std::size_t>(geometry.width) * 4);
+                auto* row = reinterpret_cast<quint32*>(shot.scanLine(y));
+                for (int x = 0; x < geometry.width; ++x) row[x] |= 0xff000000u;
+            } else {
+                for (int x = 0; x < geometry.width; ++x) shot.setPixelColor(x, y, rgbAt(x, y));
+            }
         }
         if (!shot.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
             std::fprintf(stderr, "shape_client: cannot write %s\n", argv[3]);
