@@ -58,14 +58,14 @@ int runMacroCommand(const CommandContext& context) {
         }
         return kExitOk;
     }
-    const long long wanted = index.value_or(-1);
-    if (wanted < 0 || wanted >= count) {
-        printError("macro index " + std::to_string(wanted) + " out of range (the file holds " +
+    const long long macroIndex = index.value_or(-1);
+    if (macroIndex < 0 || macroIndex >= count) {
+        printError("macro index " + std::to_string(macroIndex) + " out of range (the file holds " +
                    std::to_string(count) + " macros)");
         return kExitUsage;
     }
     for (const std::u16string& text :
-         macroEventLines(content.macros[static_cast<std::size_t>(wanted)])) {
+         macroEventLines(content.macros[static_cast<std::size_t>(macroIndex)])) {
         std::cout << utf8FromUtf16(text) << '\n';
     }
     return kExitOk;
