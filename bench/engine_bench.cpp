@@ -21,6 +21,7 @@
 #include "app/app_state.h"
 #include "app/app_window.h"
 #include "app/button_function.h"
+#include "app/null_ports.h"
 #include "app/pointer_speed.h"
 #include "app/profile_store.h"
 #include "device/config_sender.h"
@@ -51,28 +52,6 @@ public:
     std::uint8_t scanCodeOf(std::uint8_t) override { return 0; }
     std::atomic<SteadyClock::rep> last{0};
     std::atomic<int> count{0};
-};
-
-class NoShell : public Shell {
-public:
-    void openCalculator() override {}
-    void openCommandPrompt() override {}
-    void openComputer() override {}
-    void lockSession() override {}
-};
-class NoWindow : public AppWindow {
-public:
-    void requestRepaint() override {}
-    void destroy() override {}
-};
-class NoPointerSpeed : public PointerSpeed {
-public:
-    std::optional<int> get() override { return std::nullopt; }
-    void set(int) override {}
-};
-class NoBlink : public ConfirmBlink {
-public:
-    void start() override {}
 };
 
 // Context switches of every thread of this process but the calling one.

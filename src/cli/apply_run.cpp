@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/app_window.h"
+#include "app/null_ports.h"
 #include "app/pointer_speed.h"
 #include "app/profile_store.h"
 #include "cli/command_line.h"
@@ -75,17 +76,6 @@ class ReportedPointerSpeed : public PointerSpeed {
     std::optional<int> get() override { return 10; }
     void set(int speed) override { value = speed; }
     std::optional<int> value;
-};
-
-class NoWindow : public AppWindow {
-  public:
-    void requestRepaint() override {}
-    void destroy() override {}
-};
-
-class NoBlink : public ConfirmBlink {
-  public:
-    void start() override {}
 };
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/app_window.h"
 #include "app/button_function.h"
 #include "app/message_box.h"
+#include "app/null_ports.h"
 #include "app/pointer_speed.h"
 #include "app/profile_store.h"
 #include "app/text.h"
@@ -118,39 +119,6 @@ public:
 
 private:
     EffectPrinter& m_out;
-};
-
-class NoInjector : public InputInjector {
-public:
-    void keyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
-    void mouseButtonEvent(std::uint32_t) override {}
-    std::uint8_t scanCodeOf(std::uint8_t) override { return 0; }
-};
-
-class NoShell : public Shell {
-public:
-    void openCalculator() override {}
-    void openCommandPrompt() override {}
-    void openComputer() override {}
-    void lockSession() override {}
-};
-
-// Without a window there is nothing to repaint and no pointer speed of the driver's own.
-class NoWindow : public AppWindow {
-public:
-    void requestRepaint() override {}
-    void destroy() override {}
-};
-
-class NoPointerSpeed : public PointerSpeed {
-public:
-    std::optional<int> get() override { return std::nullopt; }
-    void set(int) override {}
-};
-
-class NoBlink : public ConfirmBlink {
-public:
-    void start() override {}
 };
 
 class StderrMessageBox : public MessageBox {

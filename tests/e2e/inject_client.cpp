@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "app/app_window.h"
 #include "app/button_function.h"
+#include "app/null_ports.h"
 #include "app/profile_store.h"
 #include "engine/deadline_clock.h"
 #include "engine/driver_engine.h"
@@ -26,20 +27,6 @@ class NoDevice : public EngineDevice {
 public:
     void sendDpiAndLed(std::int32_t, std::uint8_t) override {}
     void applyConfiguration() override {}
-};
-
-class NoShell : public Shell {
-public:
-    void openCalculator() override {}
-    void openCommandPrompt() override {}
-    void openComputer() override {}
-    void lockSession() override {}
-};
-
-class NoWindow : public AppWindow {
-public:
-    void requestRepaint() override {}
-    void destroy() override {}
 };
 
 void setMacro(AppState& state, int m, std::initializer_list<MacroEvent> events) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/null_ports.h"
 #include "app/pointer_speed.h"
 #include "device/config_sender.h"
 #include "device/confirm_blink.h"
@@ -135,16 +136,6 @@ TEST(EngineThreadTest, ListenerAndEngineRaceWithoutLosingTheHandOver) {
 
 namespace torvane::test {
 namespace {
-
-class NoPointerSpeed : public PointerSpeed {
-public:
-    std::optional<int> get() override { return std::nullopt; }
-    void set(int) override {}
-};
-class NoBlink : public ConfirmBlink {
-public:
-    void start() override {}
-};
 
 // The injected key lines of a log (the window's repaints left out).
 std::vector<std::string> keyLines(EngineLog& log) {
