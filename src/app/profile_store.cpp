@@ -119,6 +119,15 @@ void ProfileStore::writeCurrentConfigIndex(const std::filesystem::path& file,
     document.save(file);
 }
 
+void ProfileStore::saveAppliedProfile(const std::filesystem::path& file,
+                                      std::int32_t currentNumber, std::int32_t copyNumber) {
+    std::lock_guard lock(m_fileMutex);
+    IniFile document = IniFile::load(file);
+    document.set("Init", "CurConfig", std::to_string(currentNumber));
+    writeProfile(document, profileSectionName(copyNumber, false), m_state.config);
+    document.save(file);
+}
+
 std::int32_t ProfileStore::readCurrentConfigIndex(const std::filesystem::path& file) {
     std::lock_guard lock(m_fileMutex);
     return readNumber(IniFile::load(file), "Init", "CurConfig", kShortValue);

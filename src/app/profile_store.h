@@ -52,6 +52,10 @@ public:
     void writeLedStatus(const std::filesystem::path& file, std::int32_t number);
     // Writes [Init] CurConfig = number.
     void writeCurrentConfigIndex(const std::filesystem::path& file, std::int32_t number);
+    // Writes [Init] CurConfig = currentNumber and the current profile into Config<copyNumber>,
+    // in one save: what an apply records before it sends.
+    void saveAppliedProfile(const std::filesystem::path& file, std::int32_t currentNumber,
+                            std::int32_t copyNumber);
     // [Init] CurConfig as read at start-up: at most 4 characters, 0 when missing.
     std::int32_t readCurrentConfigIndex(const std::filesystem::path& file);
 

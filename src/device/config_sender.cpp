@@ -30,8 +30,7 @@ void ConfigSender::applyConfiguration() {
     s.ackReceived = 1;
 
     const std::int32_t profile = s.currentConfigIndex;
-    m_profiles.writeCurrentConfigIndex(s.configFilePath, profile);
-    m_profiles.saveProfile(s.configFilePath, kAppliedCopyProfile);
+    m_profiles.saveAppliedProfile(s.configFilePath, profile, kAppliedCopyProfile);
 
     for (int slot = 1; slot <= kButtonSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);

@@ -104,6 +104,17 @@ TEST_F(ProfileStoreTest, SingleKeyWritesTouchOnlyTheirKey) {
               "[Init]\r\nCurConfig=4\r\n");
 }
 
+TEST_F(ProfileStoreTest, AppliedProfileRecordsCurConfigAndTheCopyTogether) {
+    writeConfig("[Config6]\r\nK1=9\r\n");
+    resetToFactory(state.config);
+    store.saveAppliedProfile(state.configFilePath, 3, 6);
+    const IniFile saved = IniFile::load(state.configFilePath);
+    EXPECT_EQ(saved.value("Init", "CurConfig", 4), u"3");
+    EXPECT_EQ(saved.value("Config6", "K1", 4), u"1");
+    EXPECT_EQ(saved.entries(u"Config6").size(), 20u);
+    EXPECT_EQ(file().rfind("[Init]", 0), std::string::npos);  // appended after Config6
+}
+
 TEST_F(ProfileStoreTest, ExportThenImportRestoresEveryField) {
     state.config.buttonFunction = {0, 1, 31, 3, 42, 17, 18, 40};
     state.config.wheelMode = 1;
